@@ -18,7 +18,11 @@ struct LabelFontSet {
     XFontStruct **fonts;
 };
 
+// Builds the pixmap and every GC at the widget's current size.
 void build_surfaces(Widget w);
 LabelFontSet *make_label_font_set(Display *dpy, Drawable d, Pixel pixel, const FontStructList *fonts);
-// Releases the pixmap and every GC; the next frame builds them again.
-void free_surfaces(Widget w);
+
+// The class's resize procedure: drops the surfaces; the next frame rebuilds them.
+void surfaces_resize(Widget w);
+// The class's expose procedure: copies the whole pixmap to the window.
+void surfaces_expose(Widget w, XEvent *event, Region region);

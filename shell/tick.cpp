@@ -1,0 +1,16 @@
+#include "shell/app.h"
+#include "widget/frame_tick.h"
+
+AppData appData;
+
+unsigned long frame_interval(int delayTicks)
+{
+    return delayTicks < 0 ? 0UL : static_cast<unsigned long>(delayTicks);
+}
+
+void tick_timeout(XtPointer clientData, XtIntervalId *)
+{
+    Widget w = static_cast<Widget>(clientData);
+    frame_tick(w);
+    XtAppAddTimeOut(XtWidgetToApplicationContext(w), frame_interval(appData.delayTicks), tick_timeout, clientData);
+}

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <X11/Intrinsic.h>
+
+// The widget's actions, in the order of the class's action list, and the
+// default translation table that binds them.
+extern XtActionsRec mainScreenActions[];
+extern const Cardinal mainScreenActionCount;
+extern char defaultTranslations[];
+
+// The report line of the open action for a picked entry, cut to fit 1024 bytes.
+// Empty when there is nothing to open.
+struct Star;
+bool open_command(const Star *picked, const char *templateText, char *out, unsigned long size);
