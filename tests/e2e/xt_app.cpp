@@ -12,12 +12,14 @@ namespace e2e {
 
 XtApp::XtApp(const std::vector<std::string> &resources) : lines_(resources)
 {
-    for (std::string &line : lines_)
-        fallback_.push_back(line.data());
+    // Later lines win over earlier ones for the same resource.
     for (String *p = fallbackResources; *p != nullptr; ++p)
         fallback_.push_back(*p);
+    for (std::string &line : lines_)
+        fallback_.push_back(line.data());
     fallback_.push_back(nullptr);
 
+    XtToolkitInitialize();
     app_ = XtCreateApplicationContext();
     XtAppSetFallbackResources(app_, fallback_.data());
     int argc = 1;

@@ -13,7 +13,7 @@ namespace e2e {
 
 class XtApp {
 public:
-    // Extra resource lines ("*pitchLimit: 90") come before the fallback ones.
+    // Extra resource lines ("*pitchLimit: 90") override the fallback ones.
     explicit XtApp(const std::vector<std::string> &resources = {});
     ~XtApp();
     XtApp(const XtApp &) = delete;
