@@ -1,0 +1,235 @@
+#include "universe/scan_dir.h"
+
+#include <dirent.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <climits>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <vector>
+
+#include "universe/entry_kind.h"
+#include "universe/link_path.h"
+#include "universe/placement.h"
+#include "universe/release.h"
+#include "universe/universe.h"
+
+namespace {
+
+// A scan builds its stars here, so the galaxy's own array is allocated once,
+// at its final size.
+Star scanScratch[kMaxStars];
+
+// Paths are formed in buffers as large as the system accepts. An entry whose
+// path would not fit is skipped rather than cut short: a truncated path could
+// name another file, and the kernel refuses longer paths anyway.
+char fullPath[PATH_MAX];
+// A link target is at most PATH_MAX - 1 bytes; a full buffer means more.
+char linkTarget[PATH_MAX + 1];
+
+// The scanned galaxy and its ancestors up to the root, for the links' span.
+// Kept whole, however deep the tree, so an absolute target is always read
+// from the root.
+std::vector<Star *> galaxyChain;
+
+ScanNoticeProc scanNoticeProc = nullptr;
+
+enum class EntryResult { kept, skipped, outOfMemory };
+
+struct ScanContext {
+    Star *galaxy;
+    std::size_t pathLength;
+    bool inRoot;
+    uid_t user;
+    bool chainReady;
+};
+
+Star *span_of(ScanContext &ctx, char *const *components)
+{
+    if (!ctx.chainReady) {
+        galaxyChain.clear();
+        for (Star *s = ctx.galaxy; s != nullptr; s = s->parent)
+            galaxyChain.push_back(s);
+        ctx.chainReady = true;
+    }
+    return span_galaxy(galaxyChain.data(), static_cast<int>(galaxyChain.size()) - 1, components);
+}
+
+bool fill_galaxy(Star &s, const struct stat &st, std::size_t fullLength, const NameMetrics &m,
+                 uid_t user)
+{
+    s.path = static_cast<char *>(std::malloc(fullLength + 2));
+    if (s.path == nullptr)
+        return false;
+    std::memcpy(s.path, fullPath, fullLength);
+    s.path[fullLength] = '/';
+    s.path[fullLength + 1] = '\0';
+    s.kind = STAR_GALAXY;
+    s.readable = galaxy_readable(st.st_mode, st.st_uid, user);
+    s.size = star_size(st.st_size);
+    s.request = REQUEST_NONE;
+    ring_axes(m.a, m.b, s.axis1, s.axis2);
+    return true;
+}
+
+bool fill_wormhole(Star &s, ScanContext &ctx, const NameMetrics &m)
+{
+    const ssize_t length = readlink(fullPath, linkTarget, PATH_MAX);
+    if (length < 0 || length >= PATH_MAX)
+        return false;
+    linkTarget[length] = '\0';
+    s.linkComponents = make_link_components(linkTarget, static_cast<std::size_t>(length));
+    if (s.linkComponents == nullptr)
+        return false;
+    s.kind = STAR_WORMHOLE;
+    s.spanGalaxy = span_of(ctx, s.linkComponents);
+    s.target = nullptr;
+    s.startTangent = star_dir(m.a, m.b);
+    // The curve arrives against the direction of the last component; an empty
+    // target has none and uses the angles of the empty text.
+    const char *last = "";
+    for (char **c = s.linkComponents; *c != nullptr; ++c)
+        last = *c;
+    double a = 0, b = 0;
+    byte_sum_angles(last, a, b);
+    s.endTangent = star_dir(a, b);
+    vec3_scale(s.endTangent, -1);
+    s.readable = 1;
+    s.size = 1;
+    return true;
+}
+
+// Builds the star for one listed entry in s; distance receives its D.
+EntryResult fill_star(Star &s, ScanContext &ctx, const char *name, int &distance)
+{
+    const std::size_t nameLength = std::strlen(name);
+    const std::size_t fullLength = ctx.pathLength + nameLength;
+    if (fullLength >= sizeof fullPath)
+        return EntryResult::skipped;
+    std::memcpy(fullPath + ctx.pathLength, name, nameLength + 1);
+
+    struct stat st;
+    if (lstat(fullPath, &st) != 0)
+        return EntryResult::skipped;
+    StarKind kind;
+    if (!classify_entry(st.st_mode, ctx.inRoot, kind))
+        return EntryResult::skipped;
+
+    s = Star{};
+    s.name = static_cast<char *>(std::malloc(nameLength + 1));
+    if (s.name == nullptr)
+        return EntryResult::outOfMemory;
+    std::memcpy(s.name, name, nameLength + 1);
+
+    const NameMetrics m = name_metrics(name);
+    bool filled = true;
+    switch (kind) {
+    case STAR_PLANET:
+        s.kind = STAR_PLANET;
+        s.readable = planet_readable(st.st_mode, st.st_uid, ctx.user);
+        s.size = star_size(st.st_size);
+        s.fileSize = st.st_size;
+        break;
+    case STAR_GALAXY:
+        filled = fill_galaxy(s, st, fullLength, m, ctx.user);
+        break;
+    case STAR_WORMHOLE:
+        filled = fill_wormhole(s, ctx, m);
+        break;
+    }
+    if (!filled) {
+        std::free(s.name);
+        return EntryResult::skipped;
+    }
+
+    s.colorSeed = m.colorSeed;
+    s.parent = ctx.galaxy;
+    s.position = star_dir(m.e, m.o);
+    vec3_scale(s.position, m.distance);
+    distance = m.distance;
+    return EntryResult::kept;
+}
+
+void discard_scratch(int n)
+{
+    for (int i = 0; i < n; ++i)
+        free_star_contents(scanScratch[i]);
+}
+
+}  // namespace
+
+void set_scan_notice(ScanNoticeProc proc)
+{
+    scanNoticeProc = proc;
+}
+
+void scan_dir(Star *g)
+{
+    g->scanned = 1;
+    // Every way out of a scan counts as a change to the tree.
+    universeChanged = true;
+    if (scanMessageWidget != nullptr && scanNoticeProc != nullptr)
+        scanNoticeProc(scanMessageWidget, g->path);
+    if (!g->readable)
+        return;
+
+    ScanContext ctx{g, std::strlen(g->path), false, getuid(), false};
+    ctx.inRoot = ctx.pathLength == 1 && g->path[0] == '/';
+    if (ctx.pathLength >= sizeof fullPath)
+        return;
+    DIR *dir = opendir(g->path);
+    if (dir == nullptr)
+        return;
+    std::memcpy(fullPath, g->path, ctx.pathLength);
+
+    int n = 0;
+    double maxSize = 0;
+    int maxDistance = 0;
+    int minDistance = 0;
+    while (const dirent *entry = readdir(dir)) {
+        if (n == kMaxStars) {
+            std::fprintf(stderr, "scan_dir: too many stars: %d in %s\n", n, g->path);
+            break;
+        }
+        if (entry->d_name[0] == '.')
+            continue;
+        Star &s = scanScratch[n];
+        int distance = 0;
+        const EntryResult result = fill_star(s, ctx, entry->d_name, distance);
+        if (result == EntryResult::outOfMemory) {
+            closedir(dir);
+            discard_scratch(n);
+            return;
+        }
+        if (result == EntryResult::skipped)
+            continue;
+        if (s.size > maxSize)
+            maxSize = s.size;
+        if (distance > maxDistance)
+            maxDistance = distance;
+        if (distance < minDistance)
+            minDistance = distance;
+        ++n;
+    }
+    closedir(dir);
+    if (n == 0)
+        return;
+
+    auto *children = static_cast<Star *>(std::malloc(n * sizeof(Star)));
+    if (children == nullptr) {
+        discard_scratch(n);
+        g->childCount = 0;
+        return;
+    }
+    const double sizeFactor = 0.05 / maxSize;
+    const double distanceFactor = distance_factor(maxDistance, minDistance);
+    for (int i = 0; i < n; ++i) {
+        scanScratch[i].size *= sizeFactor;
+        vec3_scale(scanScratch[i].position, distanceFactor);
+    }
+    std::memcpy(children, scanScratch, n * sizeof(Star));
+    g->children = children;
+    g->childCount = n;
+}
