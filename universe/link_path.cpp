@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "universe/placement.h"
 #include "universe/star.h"
 
 int split_link_target(const char *target, char *buffer, char **components)
@@ -54,6 +55,18 @@ void free_link_components(char **components)
 {
     std::free(components[0]);
     std::free(components);
+}
+
+Vec3 end_tangent(char *const *components)
+{
+    const char *last = "";
+    for (char *const *c = components; *c != nullptr; ++c)
+        last = *c;
+    double a = 0, b = 0;
+    byte_sum_angles(last, a, b);
+    Vec3 t = star_dir(a, b);
+    vec3_scale(t, -1);
+    return t;
 }
 
 Star *span_galaxy(Star *const *chain, int top, char *const *components)

@@ -2,6 +2,8 @@
 
 #include <cstddef>
 
+#include "shell/vec3.h"
+
 struct Star;
 
 // A link's target text, split into the components wormholes are resolved by.
@@ -31,6 +33,10 @@ char **make_link_components(const char *target, std::size_t targetLength);
 
 // Frees what make_link_components made.
 void free_link_components(char **components);
+
+// The direction in which a wormhole's curve arrives: against dir(a, b) of the
+// last component. With no component at all the empty text gives (0, -1, 0).
+Vec3 end_tangent(char *const *components);
 
 // The deepest galaxy of the link's own chain that the target passes through,
 // read as text: chain[0] is the link's galaxy, chain[top] the root. Walking

@@ -8,7 +8,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <vector>
 
 #include "universe/entry_kind.h"
 #include "universe/link_path.h"
@@ -31,8 +30,9 @@ char linkTarget[PATH_MAX + 1];
 
 // The scanned galaxy and its ancestors up to the root, for the links' span.
 // Kept whole, however deep the tree, so an absolute target is always read
-// from the root.
-std::vector<Star *> galaxyChain;
+// from the root. Grows as deeper galaxies are scanned and is kept for the run.
+Star **galaxyChain = nullptr;
+int galaxyChainCapacity = 0;
 
 ScanNoticeProc scanNoticeProc = nullptr;
 
@@ -43,18 +43,29 @@ struct ScanContext {
     std::size_t pathLength;
     bool inRoot;
     uid_t user;
-    bool chainReady;
+    int chainTop;  // index of the root in galaxyChain; -1 until a link needs it
 };
 
-Star *span_of(ScanContext &ctx, char *const *components)
+// Fills galaxyChain on the first link of a scan; false when memory runs out.
+bool prepare_chain(ScanContext &ctx)
 {
-    if (!ctx.chainReady) {
-        galaxyChain.clear();
-        for (Star *s = ctx.galaxy; s != nullptr; s = s->parent)
-            galaxyChain.push_back(s);
-        ctx.chainReady = true;
+    if (ctx.chainTop >= 0)
+        return true;
+    int depth = 0;
+    for (const Star *s = ctx.galaxy; s != nullptr; s = s->parent)
+        ++depth;
+    if (depth > galaxyChainCapacity) {
+        void *grown = std::realloc(galaxyChain, depth * sizeof(Star *));
+        if (grown == nullptr)
+            return false;
+        galaxyChain = static_cast<Star **>(grown);
+        galaxyChainCapacity = depth;
     }
-    return span_galaxy(galaxyChain.data(), static_cast<int>(galaxyChain.size()) - 1, components);
+    int i = 0;
+    for (Star *s = ctx.galaxy; s != nullptr; s = s->parent)
+        galaxyChain[i++] = s;
+    ctx.chainTop = depth - 1;
+    return true;
 }
 
 bool fill_galaxy(Star &s, const struct stat &st, std::size_t fullLength, const NameMetrics &m,
@@ -77,25 +88,17 @@ bool fill_galaxy(Star &s, const struct stat &st, std::size_t fullLength, const N
 bool fill_wormhole(Star &s, ScanContext &ctx, const NameMetrics &m)
 {
     const ssize_t length = readlink(fullPath, linkTarget, PATH_MAX);
-    if (length < 0 || length >= PATH_MAX)
+    if (length < 0 || length >= PATH_MAX || !prepare_chain(ctx))
         return false;
     linkTarget[length] = '\0';
     s.linkComponents = make_link_components(linkTarget, static_cast<std::size_t>(length));
     if (s.linkComponents == nullptr)
         return false;
     s.kind = STAR_WORMHOLE;
-    s.spanGalaxy = span_of(ctx, s.linkComponents);
+    s.spanGalaxy = span_galaxy(galaxyChain, ctx.chainTop, s.linkComponents);
     s.target = nullptr;
     s.startTangent = star_dir(m.a, m.b);
-    // The curve arrives against the direction of the last component; an empty
-    // target has none and uses the angles of the empty text.
-    const char *last = "";
-    for (char **c = s.linkComponents; *c != nullptr; ++c)
-        last = *c;
-    double a = 0, b = 0;
-    byte_sum_angles(last, a, b);
-    s.endTangent = star_dir(a, b);
-    vec3_scale(s.endTangent, -1);
+    s.endTangent = end_tangent(s.linkComponents);
     s.readable = 1;
     s.size = 1;
     return true;
@@ -175,10 +178,10 @@ void scan_dir(Star *g)
     if (!g->readable)
         return;
 
-    ScanContext ctx{g, std::strlen(g->path), false, getuid(), false};
+    ScanContext ctx{g, std::strlen(g->path), false, getuid(), -1};
     ctx.inRoot = ctx.pathLength == 1 && g->path[0] == '/';
     if (ctx.pathLength >= sizeof fullPath)
-        return;
+        return;  // longer than the system accepts: opendir would refuse it too
     DIR *dir = opendir(g->path);
     if (dir == nullptr)
         return;

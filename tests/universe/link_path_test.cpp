@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -77,6 +78,27 @@ TEST(LinkPath, OwnedComponentsForEveryTarget)
     ASSERT_NE(empty, nullptr);
     EXPECT_EQ(empty[0], nullptr);
     free_link_components(empty);
+}
+
+TEST(LinkPath, EndTangentFromTheLastComponent)
+{
+    const struct {
+        const char *target;
+        Vec3 expected;
+    } cases[] = {
+        {"../x/y", {0.935616, -0.353019, 0}},
+        {"/", {std::sin(0.47), -std::cos(0.47), 0}},
+        {"", {0, -1, 0}},  // no component: the empty text's angles
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.target);
+        char **parts = make_link_components(c.target, std::strlen(c.target));
+        const Vec3 t = end_tangent(parts);
+        free_link_components(parts);
+        EXPECT_NEAR(t.x, c.expected.x, 1e-6);
+        EXPECT_NEAR(t.y, c.expected.y, 1e-6);
+        EXPECT_NEAR(t.z, c.expected.z, 1e-6);
+    }
 }
 
 // The chain of a link that lies in /data/proj/: proj, data, root.
