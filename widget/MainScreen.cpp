@@ -128,7 +128,10 @@ void Initialize(Widget, Widget neww, ArgList, Cardinal *)
     ms.velocity = 0;
     ms.cursorDx = 0;
     ms.cursorDy = 0;
-    viewpoint_init(ms.viewpoint);
+    // Without its galaxy stack the widget could draw nothing; say so and stop
+    // rather than fail later on a null stack.
+    if (viewpoint_init(ms.viewpoint) != 0)
+        XtAppError(XtWidgetToApplicationContext(neww), "MainScreen: cannot allocate the galaxy stack");
 }
 
 void Realize(Widget w, XtValueMask *mask, XSetWindowAttributes *attributes)

@@ -68,7 +68,12 @@ Element *copy_out(const std::vector<Element> &items)
 Boolean CvtStringToPixelList(Display *dpy, XrmValuePtr args, Cardinal *numArgs, XrmValuePtr from, XrmValuePtr to,
                              XtPointer *)
 {
-    const std::vector<Pixel> pixels = convert_items<Pixel>(dpy, XtCvtStringToPixel, args, *numArgs, from);
+    std::vector<Pixel> pixels;
+    try {  // nothing may throw back into the toolkit
+        pixels = convert_items<Pixel>(dpy, XtCvtStringToPixel, args, *numArgs, from);
+    } catch (...) {
+        pixels.clear();
+    }
     if (pixels.empty())
         return fail(dpy, from, to, "XtRPixelList");
     auto *list = static_cast<PixelList *>(std::malloc(sizeof(PixelList)));
@@ -81,8 +86,12 @@ Boolean CvtStringToFontStructList(Display *dpy, XrmValuePtr, Cardinal *, XrmValu
                                   XtPointer *)
 {
     XrmValue displayArg{sizeof(Display *), reinterpret_cast<XPointer>(&dpy)};
-    const std::vector<XFontStruct *> fonts =
-        convert_items<XFontStruct *>(dpy, XtCvtStringToFontStruct, &displayArg, 1, from);
+    std::vector<XFontStruct *> fonts;
+    try {
+        fonts = convert_items<XFontStruct *>(dpy, XtCvtStringToFontStruct, &displayArg, 1, from);
+    } catch (...) {
+        fonts.clear();
+    }
     if (fonts.empty())
         return fail(dpy, from, to, "XtRFontStructList");
     auto *list = static_cast<FontStructList *>(std::malloc(sizeof(FontStructList)));
