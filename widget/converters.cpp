@@ -55,12 +55,28 @@ std::vector<Element> convert_items(Display *dpy, XtTypeConverter converter, XrmV
     return out;
 }
 
-template <typename Element>
-Element *copy_out(const std::vector<Element> &items)
+// Converts every item and delivers the counted list; a list with no valid
+// item fails with the warning that names the list type.
+template <typename List, typename Element>
+Boolean convert_list(Display *dpy, XtTypeConverter converter, XrmValuePtr args, Cardinal numArgs, XrmValuePtr from,
+                     XrmValuePtr to, const char *typeName, Element *List::*array)
 {
-    auto *array = static_cast<Element *>(std::malloc(items.size() * sizeof(Element)));
-    std::memcpy(array, items.data(), items.size() * sizeof(Element));
-    return array;
+    std::vector<Element> items;
+    try {  // nothing may throw back into the toolkit
+        items = convert_items<Element>(dpy, converter, args, numArgs, from);
+    } catch (...) {
+        items.clear();
+    }
+    auto *list = items.empty() ? nullptr : static_cast<List *>(std::malloc(sizeof(List)));
+    auto *elements = list == nullptr ? nullptr : static_cast<Element *>(std::malloc(items.size() * sizeof(Element)));
+    if (elements == nullptr) {
+        std::free(list);
+        return fail(dpy, from, to, typeName);
+    }
+    std::memcpy(elements, items.data(), items.size() * sizeof(Element));
+    list->count = static_cast<int>(items.size());
+    list->*array = elements;
+    return deliver(list, to);
 }
 
 }  // namespace
@@ -68,34 +84,14 @@ Element *copy_out(const std::vector<Element> &items)
 Boolean CvtStringToPixelList(Display *dpy, XrmValuePtr args, Cardinal *numArgs, XrmValuePtr from, XrmValuePtr to,
                              XtPointer *)
 {
-    std::vector<Pixel> pixels;
-    try {  // nothing may throw back into the toolkit
-        pixels = convert_items<Pixel>(dpy, XtCvtStringToPixel, args, *numArgs, from);
-    } catch (...) {
-        pixels.clear();
-    }
-    if (pixels.empty())
-        return fail(dpy, from, to, "XtRPixelList");
-    auto *list = static_cast<PixelList *>(std::malloc(sizeof(PixelList)));
-    list->count = static_cast<int>(pixels.size());
-    list->pixels = copy_out(pixels);
-    return deliver(list, to);
+    return convert_list(dpy, XtCvtStringToPixel, args, *numArgs, from, to, "XtRPixelList", &PixelList::pixels);
 }
 
 Boolean CvtStringToFontStructList(Display *dpy, XrmValuePtr, Cardinal *, XrmValuePtr from, XrmValuePtr to,
                                   XtPointer *)
 {
+    // The font converter takes the display as its one argument.
     XrmValue displayArg{sizeof(Display *), reinterpret_cast<XPointer>(&dpy)};
-    std::vector<XFontStruct *> fonts;
-    try {
-        fonts = convert_items<XFontStruct *>(dpy, XtCvtStringToFontStruct, &displayArg, 1, from);
-    } catch (...) {
-        fonts.clear();
-    }
-    if (fonts.empty())
-        return fail(dpy, from, to, "XtRFontStructList");
-    auto *list = static_cast<FontStructList *>(std::malloc(sizeof(FontStructList)));
-    list->count = static_cast<int>(fonts.size());
-    list->fonts = copy_out(fonts);
-    return deliver(list, to);
+    return convert_list(dpy, XtCvtStringToFontStruct, &displayArg, 1, from, to, "XtRFontStructList",
+                        &FontStructList::fonts);
 }
