@@ -1,6 +1,7 @@
 #include "widget/frame_tick.h"
 
 #include "hud/message.h"
+#include "navigation/navigation_step.h"
 #include "universe/universe.h"
 #include "widget/MainScreenP.h"
 #include "widget/surfaces.h"
@@ -33,7 +34,7 @@ void frame_tick(Widget w)
         ms.cursorOp(w, ms.cursorOpArgX, ms.cursorOpArgY);
     clamp_cursor(ms.cursorDx, ms.cursorDy, ms.centerX, ms.centerY);
 
-    // navigation step: flight or re-levelling
+    navigation_step(ms);
 
     XFillRectangle(dpy, ms.pixmap, ms.backgroundGC, 0, 0, w->core.width, w->core.height);
 
