@@ -15,9 +15,9 @@ Star rootGalaxy;
 struct _WidgetRec *scanMessageWidget = nullptr;
 bool universeChanged = false;
 
-void init_universe()
+void reset_root_galaxy()
 {
-    // A second call must not leak the tree of the first.
+    // Called again, it must not leak the tree it had.
     release_galaxy(&rootGalaxy);
     rootGalaxy = Star{};
     rootGalaxy.name = rootName;
@@ -28,7 +28,11 @@ void init_universe()
     rootGalaxy.request = REQUEST_SCAN;
     rootGalaxy.axis1 = Vec3{1, 0, 0};
     rootGalaxy.axis2 = Vec3{0, 0, 1};
+}
 
+void init_universe()
+{
+    reset_root_galaxy();
     scanMessageWidget = nullptr;
     universeChanged = false;
     process_requests(&rootGalaxy);

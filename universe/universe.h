@@ -17,6 +17,10 @@ extern struct _WidgetRec *scanMessageWidget;
 // Set by every scan and release: the pass then resolves all wormholes again.
 extern bool universeChanged;
 
+// Gives rootGalaxy its initial state, a scan pending, and frees any tree
+// below it.
+void reset_root_galaxy();
+
 // Sets up the root galaxy and scans "/" with its wormholes resolved. Runs
 // before any display exists.
 void init_universe();

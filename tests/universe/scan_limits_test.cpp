@@ -25,6 +25,14 @@ std::vector<std::string> first_visible(const std::string &path)
     return kept;
 }
 
+// Scans g and returns what the scan wrote to standard error.
+std::string scan_stderr(Star &g)
+{
+    testing::internal::CaptureStderr();
+    scan_dir(&g);
+    return testing::internal::GetCapturedStderr();
+}
+
 TEST(ScanLimits, AtMost256StarsInListingOrder)
 {
     // A '%' in the path must reach standard error as it is.
@@ -33,10 +41,7 @@ TEST(ScanLimits, AtMost256StarsInListingOrder)
         fixture::make_file(dir / ("f" + std::to_string(i)));
 
     FixtureGalaxy g(dir.path());
-    testing::internal::CaptureStderr();
-    scan_dir(&g.star);
-    EXPECT_EQ(testing::internal::GetCapturedStderr(),
-              "scan_dir: too many stars: 256 in " + g.path + "\n");
+    EXPECT_EQ(scan_stderr(g.star), "scan_dir: too many stars: 256 in " + g.path + "\n");
     ASSERT_EQ(g.star.childCount, kMaxStars);
     const std::vector<std::string> expected = first_visible(dir.path());
     for (int i = 0; i < kMaxStars; ++i)
@@ -56,18 +61,13 @@ TEST(ScanLimits, DotNamesAfterTheLastStarStillCount)
     ASSERT_EQ(names.back()[0], '.') << "precondition: the listing ends with a dot name";
 
     FixtureGalaxy g(dir.path());
-    testing::internal::CaptureStderr();
-    scan_dir(&g.star);
-    EXPECT_EQ(testing::internal::GetCapturedStderr(),
-              "scan_dir: too many stars: 256 in " + g.path + "\n");
+    EXPECT_EQ(scan_stderr(g.star), "scan_dir: too many stars: 256 in " + g.path + "\n");
     EXPECT_EQ(g.star.childCount, kMaxStars);
 
     // One star fewer: the listing ends without the limit being reached.
     unlink((dir / "f0").c_str());
     FixtureGalaxy fewer(dir.path());
-    testing::internal::CaptureStderr();
-    scan_dir(&fewer.star);
-    EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
+    EXPECT_EQ(scan_stderr(fewer.star), "");
     EXPECT_EQ(fewer.star.childCount, kMaxStars - 1);
 }
 

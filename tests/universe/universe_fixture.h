@@ -178,22 +178,13 @@ class RootScope {
 public:
     RootScope()
     {
-        release_galaxy(&rootGalaxy);
-        rootGalaxy = Star{};
-        rootGalaxy.name = rootName;
-        rootGalaxy.kind = STAR_GALAXY;
-        rootGalaxy.readable = 1;
-        rootGalaxy.size = 1;
-        rootGalaxy.path = rootPath;
+        reset_root_galaxy();
+        rootGalaxy.request = REQUEST_NONE;
         rootGalaxy.scanned = 1;
     }
     ~RootScope() { release_galaxy(&rootGalaxy); }
     RootScope(const RootScope &) = delete;
     RootScope &operator=(const RootScope &) = delete;
-
-private:
-    static inline char rootName[] = "";
-    static inline char rootPath[] = "/";
 };
 
 // Records every scan notice; unregisters itself when done.
