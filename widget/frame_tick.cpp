@@ -1,6 +1,6 @@
 #include "widget/frame_tick.h"
 
-#include "hud/message.h"
+#include "hud/hud.h"
 #include "navigation/navigation_step.h"
 #include "universe/universe.h"
 #include "widget/MainScreenP.h"
@@ -40,8 +40,8 @@ void frame_tick(Widget w)
 
     // scene
 
-    // The heads-up display re-enables the message overlay once drawn.
-    messageShown = False;
+    // The instruments over the scene; this also re-enables the message overlay.
+    hud_draw(w, ms.viewpoint, ms.flyingMode);
 
     surfaces_expose(w, nullptr, nullptr);
 
