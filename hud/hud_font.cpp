@@ -1,21 +1,6 @@
 #include "hud/hud_font.h"
 
-HudFont hud_font_acquire(Display *dpy, GC gc, XFontStruct *resourceFont)
+int hud_text_width(const XFontStruct *font, const char *text, int length)
 {
-    if (resourceFont)
-        return HudFont{resourceFont, false};
-    // A GContext stands for the GC's current font in a font query.
-    return HudFont{XQueryFont(dpy, XGContextFromGC(gc)), true};
-}
-
-void hud_font_release(HudFont &f)
-{
-    if (f.queried && f.font)
-        XFreeFontInfo(nullptr, f.font, 1);
-    f = HudFont{nullptr, false};
-}
-
-int hud_text_width(const HudFont &f, const char *text, int length)
-{
-    return f.font ? XTextWidth(f.font, text, length) : 0;
+    return font != nullptr ? XTextWidth(const_cast<XFontStruct *>(font), text, length) : 0;
 }

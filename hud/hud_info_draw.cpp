@@ -6,6 +6,7 @@
 #include "navigation/viewpoint.h"
 #include "universe/star.h"
 #include "widget/MainScreenP.h"
+#include "widget/fonts.h"
 
 namespace {
 
@@ -39,12 +40,10 @@ void hud_draw_info(Widget w, const Viewpoint &vp, int flyingMode)
     const Drawable d = ms.pixmap;
     const GC gc = ms.infoGC;
 
-    HudFont font = hud_font_acquire(dpy, gc, ms.infoFont);
+    const XFontStruct *font = font_or_default(dpy, ms.infoFont);
     FontMetrics metrics{};
-    if (font.font)
-        metrics = FontMetrics{font.font->max_bounds.width, font.font->max_bounds.ascent,
-                              font.font->max_bounds.descent};
-    hud_font_release(font);
+    if (font != nullptr)
+        metrics = FontMetrics{font->max_bounds.width, font->max_bounds.ascent, font->max_bounds.descent};
     const InfoLayout at = info_layout(w->core.width, w->core.height, metrics);
 
     draw_caption(dpy, d, gc, at.velocityCaption, kVelocityCaption);

@@ -5,6 +5,7 @@
 #include "hud/hud_tapes.h"
 #include "navigation/viewpoint.h"
 #include "widget/MainScreenP.h"
+#include "widget/fonts.h"
 
 namespace {
 
@@ -12,7 +13,7 @@ struct TapeDrawing {
     Display *dpy;
     Drawable d;
     GC gc;
-    const HudFont &font;
+    const XFontStruct *font;  // measures the labels; null only if the server gave no description
 };
 
 void draw_label(const TapeDrawing &t, int tapeAngle, long long x, long long y, bool centred)
@@ -30,7 +31,7 @@ void draw_heading_tape(const TapeDrawing &t, const XRectangle &area, int heading
     XSetClipRectangles(t.dpy, t.gc, 0, 0, &clip, 1, YXBanded);
     const TapeRun run = tape_run(heading, halfRange);
     const int top = area.y;
-    const int ascent = t.font.font ? t.font.font->ascent : 0;
+    const int ascent = t.font != nullptr ? t.font->ascent : 0;
     for (int i = 0; i < tape_tick_count(run); ++i) {
         const int a = run.first + kTickDegrees * i;
         const int x = heading_tick_x(run, i, centerX, area.width);
@@ -48,7 +49,7 @@ void draw_pitch_tape(const TapeDrawing &t, const XRectangle &area, int pitch, in
     XSetClipRectangles(t.dpy, t.gc, 0, 0, &clip, 1, YXBanded);
     const TapeRun run = tape_run(pitch, halfRange);
     const int left = area.x;
-    const int ascent = t.font.font ? t.font.font->ascent : 0;
+    const int ascent = t.font != nullptr ? t.font->ascent : 0;
     for (int i = 0; i < tape_tick_count(run); ++i) {
         const int b = run.first + kTickDegrees * i;
         const int y = pitch_tick_y(run, i, centerY, area.height);
@@ -68,10 +69,8 @@ void hud_draw_tapes(Widget w, const Viewpoint &vp)
 {
     const MainScreenPart &ms = screen_part(w);
     Display *dpy = XtDisplay(w);
-    HudFont font = hud_font_acquire(dpy, ms.measureGC, ms.measureFont);
-    const TapeDrawing t{dpy, ms.pixmap, ms.measureGC, font};
+    const TapeDrawing t{dpy, ms.pixmap, ms.measureGC, font_or_default(dpy, ms.measureFont)};
     const int halfRange = tape_half_range(ms.headingTapeArea.width);
     draw_heading_tape(t, ms.headingTapeArea, hud_heading(vp.forward), halfRange, ms.centerX);
     draw_pitch_tape(t, ms.pitchTapeArea, hud_pitch(vp.forward), halfRange, ms.centerY);
-    hud_font_release(font);
 }
