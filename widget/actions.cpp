@@ -3,6 +3,7 @@
 
 #include "widget/actions.h"
 
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <strings.h>
@@ -55,9 +56,12 @@ bool open_command(const Star *picked, const char *templateText, char *out, unsig
 
 namespace {
 
+// atof also reads "nan", "inf" and overflowing numbers; such a value would
+// spread into every position for good, so it counts as no number.
 double number(String *params, Cardinal n, Cardinal i)
 {
-    return i < n ? std::atof(params[i]) : 0.0;
+    const double v = i < n ? std::atof(params[i]) : 0.0;
+    return std::isfinite(v) ? v : 0.0;
 }
 
 void install_velocity(Widget w, VelocityOp op, String *params, Cardinal *n)
@@ -73,8 +77,8 @@ void install_cursor(Widget w, CursorOp op, String *params, Cardinal *n)
     MainScreenPart &ms = screen_part(w);
     ms.cursorOp = op;
     const bool both = *n >= 2;
-    ms.cursorOpArgX = both ? std::atof(params[0]) : 0.0;
-    ms.cursorOpArgY = both ? std::atof(params[1]) : 0.0;
+    ms.cursorOpArgX = both ? number(params, *n, 0) : 0.0;
+    ms.cursorOpArgY = both ? number(params, *n, 1) : 0.0;
 }
 
 void SetVelocity(Widget w, XEvent *, String *params, Cardinal *n)
