@@ -1,0 +1,3 @@
+#include "navigation/render_context.h"
+
+RenderContext renderContext;

@@ -1,0 +1,112 @@
+#include <cmath>
+
+#include "render/projection.h"
+#include "render/wormhole_curve.h"
+#include "tests/render/render_fixture.h"
+
+namespace {
+
+TEST(RestateUnits, LongerEndTakesTheOtherLevelsUnit)
+{
+    // Link placed by a level of cumulative scale 0.1 at 0.5, target by the root at 2.
+    Vec3 a{0, 0, 0.5}, b{0, 0, 2};
+    restate_units(a, b, 0.1, 1);
+    EXPECT_DOUBLE_EQ(b.z, 20);
+    EXPECT_DOUBLE_EQ(a.z, 0.5);
+
+    Vec3 c{0, 2, 0}, d{0.5, 0, 0};
+    restate_units(c, d, 0.1, 1);
+    EXPECT_DOUBLE_EQ(c.y, 0.2);
+    EXPECT_DOUBLE_EQ(d.x, 0.5);
+
+    // Equal lengths: the link's end is the one restated.
+    Vec3 e{0, 0, 1}, f{1, 0, 0};
+    restate_units(e, f, 4, 2);
+    EXPECT_DOUBLE_EQ(e.z, 2);
+    EXPECT_DOUBLE_EQ(f.x, 1);
+}
+
+TEST(CurvePoints, HermiteWithoutTangentsEasesInAndOut)
+{
+    const Vec3 a{0, 0, 1}, b{1, 0, 1}, zero{0, 0, 0};
+    Vec3 p[kCurvePoints];
+    curve_points(a, b, zero, zero, p);
+    for (int i = 0; i < kCurvePoints; ++i) {
+        const double t = i / 29.0;
+        EXPECT_NEAR(p[i].x, 3 * t * t - 2 * t * t * t, 1e-12) << i;
+        EXPECT_DOUBLE_EQ(p[i].y, 0);
+        EXPECT_DOUBLE_EQ(p[i].z, 1);
+    }
+    EXPECT_EQ(p[0].x, 0);
+    EXPECT_DOUBLE_EQ(p[29].x, 1);
+    EXPECT_LT(p[1].x - p[0].x, p[15].x - p[14].x);  // closer together near the ends
+}
+
+TEST(CurvePoints, TangentsAlongTheSpanGiveEvenSteps)
+{
+    const Vec3 a{0, 0, 1}, b{1, 0, 1}, t{1, 0, 0};
+    Vec3 p[kCurvePoints];
+    curve_points(a, b, t, t, p);
+    for (int i = 0; i < kCurvePoints; ++i)
+        EXPECT_NEAR(p[i].x, i / 29.0, 1e-12) << i;
+}
+
+TEST(CurvePoints, SelfTargetStartsAndEndsAtOnePoint)
+{
+    const Vec3 a{0.3, -0.2, 2}, ta{0, 0.1, 0}, tb{0.1, 0, 0};
+    Vec3 p[kCurvePoints];
+    curve_points(a, a, ta, tb, p);
+    EXPECT_DOUBLE_EQ(p[0].x, p[29].x);
+    EXPECT_DOUBLE_EQ(p[0].y, p[29].y);
+    EXPECT_DOUBLE_EQ(p[0].z, p[29].z);
+    EXPECT_GT(std::fabs(p[10].y - a.y), 1e-3);  // but loops out in between
+}
+
+using CurveSegments = RenderFixture;
+
+TEST_F(CurveSegments, WhollyInFrontGivesTwentyNineJoinedSegments)
+{
+    const Vec3 a{-1, 0, 2}, b{1, 0, 2}, zero{0, 0, 0};
+    Vec3 p[kCurvePoints];
+    curve_points(a, b, zero, zero, p);
+    XSegment s[kCurvePoints - 1];
+    ASSERT_EQ(curve_segments(p, s), 29);
+    EXPECT_EQ(s[0].x1, 320 - 224);
+    EXPECT_EQ(s[28].x2, 320 + 224);
+    for (int i = 1; i < 29; ++i)
+        EXPECT_EQ(s[i].x1, s[i - 1].x2);
+}
+
+TEST_F(CurveSegments, CutAtTheNearPlaneAndResumedFromTheCrossing)
+{
+    // A straight run from z = 1 through the viewer's plane to z = -1 and back to 1.
+    Vec3 p[kCurvePoints];
+    for (int i = 0; i < kCurvePoints; ++i) {
+        const double t = i / 29.0;
+        p[i] = {t, 0, std::fabs(4 * t - 2) - 1};
+    }
+    XSegment s[kCurvePoints - 1];
+    const int n = curve_segments(p, s);
+    EXPECT_GT(n, 0);
+    EXPECT_LT(n, 29);
+    for (int i = 0; i < n; ++i) {
+        EXPECT_LE(std::abs(s[i].x1), 10000);
+        EXPECT_LE(std::abs(s[i].x2), 10000);
+    }
+    // Where the curve goes behind, its last kept segment ends on the plane; after
+    // the gap the first kept one starts on it: both far off to the right.
+    int gapAfter = -1;
+    for (int i = 1; i < n; ++i)
+        if (s[i].x1 != s[i - 1].x2)
+            gapAfter = i;
+    ASSERT_GT(gapAfter, 0);
+    EXPECT_EQ(s[gapAfter - 1].x2, 10000);
+    EXPECT_EQ(s[gapAfter].x1, 10000);
+
+    Vec3 behind[kCurvePoints];
+    for (int i = 0; i < kCurvePoints; ++i)
+        behind[i] = {0, 0, -1.0 - i};
+    EXPECT_EQ(curve_segments(behind, s), 0);
+}
+
+}  // namespace
