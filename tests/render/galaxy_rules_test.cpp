@@ -1,3 +1,5 @@
+#include <gtest/gtest.h>
+
 #include "render/galaxy_rules.h"
 #include "tests/render/render_fixture.h"
 

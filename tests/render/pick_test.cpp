@@ -1,3 +1,5 @@
+#include <gtest/gtest.h>
+
 #include <climits>
 
 #include "render/pick.h"

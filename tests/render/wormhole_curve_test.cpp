@@ -1,3 +1,5 @@
+#include <gtest/gtest.h>
+
 #include <cmath>
 
 #include "render/projection.h"
@@ -77,36 +79,58 @@ TEST_F(CurveSegments, WhollyInFrontGivesTwentyNineJoinedSegments)
         EXPECT_EQ(s[i].x1, s[i - 1].x2);
 }
 
+// Where a run from a to b meets the plane z = 0.001.
+Vec3 crossing(const Vec3 &a, const Vec3 &b)
+{
+    const double t = (0.001 - a.z) / (b.z - a.z);
+    return {a.x + (b.x - a.x) * t, a.y + (b.y - a.y) * t, 0.001};
+}
+
+void expect_segment(const XSegment &s, const Vec3 &from, const Vec3 &to)
+{
+    const ScreenPoint p = project_to_screen(from);
+    const ScreenPoint q = project_to_screen(to);
+    EXPECT_EQ(s.x1, p.x);
+    EXPECT_EQ(s.y1, p.y);
+    EXPECT_EQ(s.x2, q.x);
+    EXPECT_EQ(s.y2, q.y);
+}
+
 TEST_F(CurveSegments, CutAtTheNearPlaneAndResumedFromTheCrossing)
 {
-    // A straight run from z = 1 through the viewer's plane to z = -1 and back to 1.
+    // Depth 1 down through the viewer's plane to -1 and back up to 1; points
+    // 0..7 and 22..29 lie in front.
     Vec3 p[kCurvePoints];
     for (int i = 0; i < kCurvePoints; ++i) {
         const double t = i / 29.0;
-        p[i] = {t, 0, std::fabs(4 * t - 2) - 1};
+        p[i] = {1e-4 * (t - 0.5), 1e-4, std::fabs(4 * t - 2) - 1};
     }
     XSegment s[kCurvePoints - 1];
-    const int n = curve_segments(p, s);
-    EXPECT_GT(n, 0);
-    EXPECT_LT(n, 29);
-    for (int i = 0; i < n; ++i) {
-        EXPECT_LE(std::abs(s[i].x1), 10000);
-        EXPECT_LE(std::abs(s[i].x2), 10000);
-    }
-    // Where the curve goes behind, its last kept segment ends on the plane; after
-    // the gap the first kept one starts on it: both far off to the right.
-    int gapAfter = -1;
-    for (int i = 1; i < n; ++i)
-        if (s[i].x1 != s[i - 1].x2)
-            gapAfter = i;
-    ASSERT_GT(gapAfter, 0);
-    EXPECT_EQ(s[gapAfter - 1].x2, 10000);
-    EXPECT_EQ(s[gapAfter].x1, 10000);
+    ASSERT_EQ(curve_segments(p, s), 16);
+    expect_segment(s[6], p[6], p[7]);
+    expect_segment(s[7], p[7], crossing(p[7], p[8]));
+    expect_segment(s[8], crossing(p[21], p[22]), p[22]);
+    expect_segment(s[15], p[28], p[29]);
 
     Vec3 behind[kCurvePoints];
     for (int i = 0; i < kCurvePoints; ++i)
         behind[i] = {0, 0, -1.0 - i};
     EXPECT_EQ(curve_segments(behind, s), 0);
+}
+
+TEST_F(CurveSegments, ClippedEndIsCarriedIntoTheNextSegment)
+{
+    // Only point 10 lies behind: the curve runs to the first crossing and goes
+    // on from there, not from where the line 10-11 meets the plane.
+    Vec3 p[kCurvePoints];
+    for (int i = 0; i < kCurvePoints; ++i)
+        p[i] = {1e-4 * (i - 10), 1e-4, i == 10 ? -1.0 : 1.0};
+    XSegment s[kCurvePoints - 1];
+    ASSERT_EQ(curve_segments(p, s), 29);
+    const Vec3 cut = crossing(p[9], p[10]);
+    expect_segment(s[9], p[9], cut);
+    expect_segment(s[10], cut, p[11]);
+    EXPECT_NE(s[10].x1, project_to_screen(crossing(p[10], p[11])).x);
 }
 
 }  // namespace
