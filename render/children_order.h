@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 
 #include "shell/vec3.h"
 
@@ -13,6 +14,13 @@ struct ChildEntry {
     Star *star;
 };
 
+// A child's depth as an unsigned number that sorts nearest first, and the
+// child's place among the kept ones.
+struct DepthKey {
+    std::uint64_t key;
+    std::uint32_t index;
+};
+
 // Working storage for the child lists of nested galaxies. A galaxy drawn inside
 // another one pushes its own list above its parent's, so a single buffer
 // serves the whole frame and is only reallocated while it grows.
@@ -20,6 +28,10 @@ struct ChildStack {
     ChildEntry *entries;
     std::size_t size;
     std::size_t capacity;
+    DepthKey *keys;  // two halves: sort keys of the list being ordered and their copy
+    std::size_t keyCapacity;
+    std::uint32_t *buckets;
+    std::size_t bucketCapacity;
 };
 
 extern ChildStack childStack;

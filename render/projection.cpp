@@ -55,6 +55,22 @@ bool clip_to_near_plane(Vec3 &p0, Vec3 &p1)
     return true;
 }
 
+bool SegmentProjector::clip_and_project(Vec3 &p0, Vec3 &p1, XSegment &out)
+{
+    const bool startKept = p0.z > kNearPlane;
+    if (!clip_to_near_plane(p0, p1)) {
+        lastValid = false;
+        return false;
+    }
+    // p0 is the previous p1 as clipped; when the clip left it alone now, its
+    // projection is the one made last time.
+    const ScreenPoint s0 = startKept && lastValid ? last : project_to_screen(p0);
+    last = project_to_screen(p1);
+    lastValid = true;
+    out = {s0.x, s0.y, last.x, last.y};
+    return true;
+}
+
 int projected_radius(int width, double r, double d)
 {
     return trunc_to_int(static_cast<double>(width) * r / d);

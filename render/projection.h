@@ -1,5 +1,7 @@
 #pragma once
 
+#include <X11/Xlib.h>
+
 #include "shell/vec3.h"
 
 // A point on the pixmap, as the X protocol takes it.
@@ -30,6 +32,15 @@ bool in_view_cone(const Vec3 &v);
 // Cuts the segment at z = 0.001, writing the moved end back; false when the
 // whole segment lies behind (a point exactly on the plane counts as behind).
 bool clip_to_near_plane(Vec3 &p0, Vec3 &p1);
+
+// Clips and projects the steps of a polyline whose end point is carried on as
+// the next start (as clipped). An end that the clip left alone is projected
+// once and reused as the next start, with the same result.
+struct SegmentProjector {
+    ScreenPoint last{};
+    bool lastValid = false;
+    bool clip_and_project(Vec3 &p0, Vec3 &p1, XSegment &out);
+};
 
 // width x r / d truncated towards zero, saturating at the int range (a galaxy's
 // pick radius, a label's wanted height).

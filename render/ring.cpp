@@ -19,13 +19,6 @@ Vec3 ring_point(const Vec3 &v, const Vec3 &a, const Vec3 &b, int k)
             v.z + a.z * cosTable[k] + b.z * sinTable[k]};
 }
 
-XSegment segment(const Vec3 &p0, const Vec3 &p1)
-{
-    const ScreenPoint s0 = project_to_screen(p0);
-    const ScreenPoint s1 = project_to_screen(p1);
-    return {s0.x, s0.y, s1.x, s1.y};
-}
-
 }  // namespace
 
 void ring_walk(const Vec3 &v, const Vec3 &a, const Vec3 &b, int step, RingSegments &out)
@@ -36,14 +29,16 @@ void ring_walk(const Vec3 &v, const Vec3 &a, const Vec3 &b, int step, RingSegmen
         step = step < 1 ? 1 : kRingSteps;
     Vec3 p0 = ring_point(v, a, b, kRingSteps - step);
     double e0 = v.z - p0.z;
+    SegmentProjector projector;
     for (int k = 0; k < kRingSteps; k += step) {
         Vec3 p1 = ring_point(v, a, b, k);
         const double e1 = v.z - p1.z;  // measured before clipping
-        if (clip_to_near_plane(p0, p1)) {
+        XSegment s;
+        if (projector.clip_and_project(p0, p1, s)) {
             if (e0 < 0 && e1 < 0)
-                out.back[out.backCount++] = segment(p0, p1);
+                out.back[out.backCount++] = s;
             else
-                out.front[out.frontCount++] = segment(p0, p1);
+                out.front[out.frontCount++] = s;
         }
         p0 = p1;
         e0 = e1;

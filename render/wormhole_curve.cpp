@@ -28,13 +28,11 @@ int curve_segments(const Vec3 points[kCurvePoints], XSegment out[kCurvePoints - 
 {
     int n = 0;
     Vec3 p0 = points[0];
+    SegmentProjector projector;
     for (int i = 1; i < kCurvePoints; ++i) {
         Vec3 p1 = points[i];
-        if (clip_to_near_plane(p0, p1)) {
-            const ScreenPoint s0 = project_to_screen(p0);
-            const ScreenPoint s1 = project_to_screen(p1);
-            out[n++] = {s0.x, s0.y, s1.x, s1.y};
-        }
+        if (projector.clip_and_project(p0, p1, out[n]))
+            ++n;
         p0 = p1;  // the clipped end, when the cut fell on it
     }
     return n;

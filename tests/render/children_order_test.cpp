@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <limits>
 #include <random>
 #include <vector>
 
@@ -114,6 +116,38 @@ TEST_F(ChildOrder, SameOrderAsInsertionOnManyTies)
         EXPECT_EQ(order(base), insertion_order(children, vp));
         release_children(stack, base);
     }
+}
+
+TEST_F(ChildOrder, SameOrderWithEqualAndInfiniteDepths)
+{
+    const double inf = std::numeric_limits<double>::infinity();
+    const std::vector<std::vector<double>> rounds = {
+        {3, 3, 3, 3, 3},                    // all equal: reversed
+        {1, inf, 2, -inf, 0.5, inf, -inf},  // infinite spans
+        {-0.0, 0.0, -0.0, 1, -1},           // signed zeros are equal
+        {1e300, -1e300, 1e-300, 5, 5},
+    };
+    for (const auto &depths : rounds) {
+        children.clear();
+        for (double z : depths)
+            add(STAR_GALAXY, z);
+        finish();
+        const long base = order_children(stack, galaxy, nullptr, vp);
+        EXPECT_EQ(order(base), insertion_order(children, vp));
+        release_children(stack, base);
+    }
+}
+
+TEST_F(ChildOrder, DepthThatIsNoNumberGoesLast)
+{
+    add(STAR_GALAXY, std::nan(""));
+    add(STAR_WORMHOLE, 2);
+    add(STAR_GALAXY, -3);
+    add(STAR_PLANET, std::nan(""));  // a planet not known to be in front is dropped
+    add(STAR_GALAXY, 4);
+    finish();
+    const long base = order_children(stack, galaxy, nullptr, vp);
+    EXPECT_EQ(order(base), (std::vector<long>{4, 1, 2, 0}));
 }
 
 TEST_F(ChildOrder, NestedListsStackAndReleaseInTurn)

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <climits>
+
 #include "render/colors.h"
 
 namespace {
@@ -12,8 +14,10 @@ TEST(Colors, SeedModuloCountStaysInTheSet)
     EXPECT_EQ(color_index(-1, 4), 3);   // negative seeds count upwards from the end
     EXPECT_EQ(color_index(-4, 4), 0);
     EXPECT_EQ(color_index(-128, 3), 1);
-    for (int count = 1; count <= 16; ++count) {
-        for (int seed = -128; seed <= 127; ++seed) {
+    EXPECT_EQ(color_index(-129, 17), 7);  // beyond the common range: the same rule
+    EXPECT_EQ(color_index(INT_MIN, 5), 2);
+    for (int count = 1; count <= 20; ++count) {
+        for (int seed = -300; seed <= 300; ++seed) {
             const int i = color_index(seed, count);
             ASSERT_GE(i, 0) << seed << " mod " << count;
             ASSERT_LT(i, count) << seed << " mod " << count;

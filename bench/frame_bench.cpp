@@ -1,0 +1,333 @@
+// One frame of the scene (placement, drawing, copy) with about 5,000 stars in
+// reach, against a raw replay of the very X requests that frame made. Runs on
+// the X server named by DISPLAY (an Xvfb: xvfb-run -a bench/frame_bench).
+// Client CPU time only: the server's work is not counted in either figure.
+
+#include <X11/Xlib.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <ctime>
+#include <string>
+#include <vector>
+
+#include "bench/frame_universe.h"
+#include "navigation/render_context.h"
+#include "navigation/scene_place.h"
+#include "navigation/viewpoint.h"
+#include "render/trig_tables.h"
+#include "widget/MainScreenP.h"
+
+// The drawing's Xlib calls go through these wrappers (linked with --wrap), which
+// record one frame's calls so that they can be replayed without the scene code.
+namespace {
+
+enum class Call { FillArc, DrawArc, DrawSegments, DrawString, TextWidth, SetLineAttributes, FillRectangle, CopyArea };
+
+struct Recorded {
+    Call call;
+    Drawable src, dst;
+    GC gc;
+    int v[8];
+    std::size_t first;  // into recordedSegments
+    XFontStruct *font;
+    const char *text;
+};
+
+bool recording = false;
+bool muted = false;  // skip the real calls: the scene code's own cost
+std::vector<Recorded> recorded;
+std::vector<XSegment> recordedSegments;
+
+}  // namespace
+
+extern "C" {
+int __real_XFillArc(Display *, Drawable, GC, int, int, unsigned, unsigned, int, int);
+int __real_XDrawArc(Display *, Drawable, GC, int, int, unsigned, unsigned, int, int);
+int __real_XDrawSegments(Display *, Drawable, GC, XSegment *, int);
+int __real_XDrawString(Display *, Drawable, GC, int, int, const char *, int);
+int __real_XTextWidth(XFontStruct *, const char *, int);
+int __real_XSetLineAttributes(Display *, GC, unsigned, int, int, int);
+int __real_XFillRectangle(Display *, Drawable, GC, int, int, unsigned, unsigned);
+int __real_XCopyArea(Display *, Drawable, Drawable, GC, int, int, unsigned, unsigned, int, int);
+
+int __wrap_XFillArc(Display *d, Drawable w, GC gc, int x, int y, unsigned wd, unsigned ht, int a1, int a2)
+{
+    if (recording)
+        recorded.push_back({Call::FillArc, 0, w, gc, {x, y, int(wd), int(ht), a1, a2}, 0, nullptr, nullptr});
+    if (muted)
+        return 0;
+    return __real_XFillArc(d, w, gc, x, y, wd, ht, a1, a2);
+}
+int __wrap_XDrawArc(Display *d, Drawable w, GC gc, int x, int y, unsigned wd, unsigned ht, int a1, int a2)
+{
+    if (recording)
+        recorded.push_back({Call::DrawArc, 0, w, gc, {x, y, int(wd), int(ht), a1, a2}, 0, nullptr, nullptr});
+    if (muted)
+        return 0;
+    return __real_XDrawArc(d, w, gc, x, y, wd, ht, a1, a2);
+}
+int __wrap_XDrawSegments(Display *d, Drawable w, GC gc, XSegment *s, int n)
+{
+    if (recording) {
+        recorded.push_back({Call::DrawSegments, 0, w, gc, {n}, recordedSegments.size(), nullptr, nullptr});
+        recordedSegments.insert(recordedSegments.end(), s, s + n);
+    }
+    if (muted)
+        return 0;
+    return __real_XDrawSegments(d, w, gc, s, n);
+}
+int __wrap_XDrawString(Display *d, Drawable w, GC gc, int x, int y, const char *t, int n)
+{
+    if (recording)
+        recorded.push_back({Call::DrawString, 0, w, gc, {x, y, n}, 0, nullptr, t});
+    if (muted)
+        return 0;
+    return __real_XDrawString(d, w, gc, x, y, t, n);
+}
+int __wrap_XTextWidth(XFontStruct *f, const char *t, int n)
+{
+    if (recording)
+        recorded.push_back({Call::TextWidth, 0, 0, nullptr, {n}, 0, f, t});
+    if (muted)
+        return 0;
+    return __real_XTextWidth(f, t, n);
+}
+int __wrap_XSetLineAttributes(Display *d, GC gc, unsigned w, int style, int cap, int join)
+{
+    if (recording)
+        recorded.push_back({Call::SetLineAttributes, 0, 0, gc, {int(w), style, cap, join}, 0, nullptr, nullptr});
+    if (muted)
+        return 0;
+    return __real_XSetLineAttributes(d, gc, w, style, cap, join);
+}
+int __wrap_XFillRectangle(Display *d, Drawable w, GC gc, int x, int y, unsigned wd, unsigned ht)
+{
+    if (recording)
+        recorded.push_back({Call::FillRectangle, 0, w, gc, {x, y, int(wd), int(ht)}, 0, nullptr, nullptr});
+    if (muted)
+        return 0;
+    return __real_XFillRectangle(d, w, gc, x, y, wd, ht);
+}
+int __wrap_XCopyArea(Display *d, Drawable s, Drawable w, GC gc, int sx, int sy, unsigned wd, unsigned ht, int dx,
+                     int dy)
+{
+    if (recording)
+        recorded.push_back({Call::CopyArea, s, w, gc, {sx, sy, int(wd), int(ht), dx, dy}, 0, nullptr, nullptr});
+    if (muted)
+        return 0;
+    return __real_XCopyArea(d, s, w, gc, sx, sy, wd, ht, dx, dy);
+}
+}
+
+namespace {
+
+constexpr int kWidth = 640;
+constexpr int kHeight = 480;
+
+ColorGCSet *make_set(Display *dpy, Drawable d, std::initializer_list<const char *> colours)
+{
+    auto *set = new ColorGCSet{static_cast<int>(colours.size()), new GC[colours.size()]};
+    int i = 0;
+    for (const char *name : colours) {
+        XColor c, exact;
+        XAllocNamedColor(dpy, DefaultColormap(dpy, DefaultScreen(dpy)), name, &c, &exact);
+        XGCValues values;
+        values.foreground = c.pixel;
+        set->gcs[i++] = XCreateGC(dpy, d, GCForeground, &values);
+    }
+    return set;
+}
+
+LabelFontSet *make_fonts(Display *dpy, Drawable d)
+{
+    const char *names[] = {"*adobe-courier-bold*10*", "*adobe-courier-bold*12*", "*adobe-courier-bold*14*",
+                           "*adobe-courier-bold*18*", "*adobe-courier-bold*24*"};
+    auto *set = new LabelFontSet{5, new int[5], new GC[5], new XFontStruct *[5]};
+    for (int i = 0; i < 5; ++i) {
+        XFontStruct *f = XLoadQueryFont(dpy, names[i]);
+        if (f == nullptr)
+            f = XLoadQueryFont(dpy, "fixed");
+        set->fonts[i] = f;
+        set->heights[i] = f->ascent + f->descent;
+        XGCValues values;
+        values.foreground = WhitePixel(dpy, DefaultScreen(dpy));
+        values.font = f->fid;
+        set->gcs[i] = XCreateGC(dpy, d, GCForeground | GCFont, &values);
+    }
+    return set;
+}
+
+void setup_part(MainScreenPart &part, Display *dpy, Window win)
+{
+    part.pixmap = XCreatePixmap(dpy, win, kWidth, kHeight, DefaultDepth(dpy, DefaultScreen(dpy)));
+    const Drawable p = part.pixmap;
+    part.copyGC = XCreateGC(dpy, win, 0, nullptr);
+    part.backgroundGC = make_set(dpy, p, {"rgb:0/0/2"})->gcs[0];
+    part.rootGCs[0] = make_set(dpy, p, {"blue"})->gcs[0];
+    part.rootGCs[1] = part.rootGCs[0];
+    for (int side = 0; side < 2; ++side) {
+        part.galaxyGCSets[side][1] = make_set(dpy, p, {"cyan", "gray"});
+        part.galaxyGCSets[side][0] = make_set(dpy, p, {"magenta"});
+        part.planetGCSets[side][1] = make_set(dpy, p, {"yellow", "orange", "violet", "red"});
+        part.planetGCSets[side][0] = make_set(dpy, p, {"magenta"});
+        part.wormholeGCSets[side] = make_set(dpy, p, {"green"});
+        part.labelFontSets[side] = make_fonts(dpy, p);
+    }
+    part.centerX = kWidth / 2;
+    part.centerY = kHeight / 2;
+    part.currentGalaxyLineWidth = 2;
+    part.showLabel = True;
+}
+
+double cpu_now()
+{
+    timespec t;
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
+    return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_nsec) * 1e-9;
+}
+
+void frame(Display *dpy, Window win, MainScreenPart &part, Viewpoint &vp)
+{
+    XFillRectangle(dpy, part.pixmap, part.backgroundGC, 0, 0, kWidth, kHeight);
+    scene_run(vp);
+    XCopyArea(dpy, part.pixmap, win, part.copyGC, 0, 0, kWidth, kHeight, 0, 0);
+}
+
+void replay(Display *dpy)
+{
+    for (const Recorded &r : recorded) {
+        switch (r.call) {
+        case Call::FillArc:
+            __real_XFillArc(dpy, r.dst, r.gc, r.v[0], r.v[1], unsigned(r.v[2]), unsigned(r.v[3]), r.v[4], r.v[5]);
+            break;
+        case Call::DrawArc:
+            __real_XDrawArc(dpy, r.dst, r.gc, r.v[0], r.v[1], unsigned(r.v[2]), unsigned(r.v[3]), r.v[4], r.v[5]);
+            break;
+        case Call::DrawSegments:
+            __real_XDrawSegments(dpy, r.dst, r.gc, &recordedSegments[r.first], r.v[0]);
+            break;
+        case Call::DrawString:
+            __real_XDrawString(dpy, r.dst, r.gc, r.v[0], r.v[1], r.text, r.v[2]);
+            break;
+        case Call::TextWidth:
+            __real_XTextWidth(r.font, r.text, r.v[0]);
+            break;
+        case Call::SetLineAttributes:
+            __real_XSetLineAttributes(dpy, r.gc, unsigned(r.v[0]), r.v[1], r.v[2], r.v[3]);
+            break;
+        case Call::FillRectangle:
+            __real_XFillRectangle(dpy, r.dst, r.gc, r.v[0], r.v[1], unsigned(r.v[2]), unsigned(r.v[3]));
+            break;
+        case Call::CopyArea:
+            __real_XCopyArea(dpy, r.src, r.dst, r.gc, r.v[0], r.v[1], unsigned(r.v[2]), unsigned(r.v[3]), r.v[4],
+                             r.v[5]);
+            break;
+        }
+    }
+}
+
+double median(std::vector<double> v)
+{
+    std::sort(v.begin(), v.end());
+    return v[v.size() / 2];
+}
+
+}  // namespace
+
+int main(int argc, char **argv)
+{
+    // --scene-only: just the scene code, X calls skipped, for a profiler.
+    const bool sceneOnly = argc > 1 && std::string(argv[1]) == "--scene-only";
+    Display *dpy = XOpenDisplay(nullptr);
+    if (dpy == nullptr) {
+        std::fprintf(stderr, "frame_bench: no X server (run it under xvfb-run -a)\n");
+        return 1;
+    }
+    init_trig_tables();
+    const Window win = XCreateSimpleWindow(dpy, DefaultRootWindow(dpy), 0, 0, kWidth, kHeight, 0, 0, 0);
+    XMapWindow(dpy, win);
+    XSync(dpy, False);
+
+    static MainScreenPart part{};
+    setup_part(part, dpy, win);
+    FrameUniverse universe;
+    build_frame_universe(universe, 20, 256);
+    Viewpoint vp{};
+    viewpoint_init(vp);
+    vp.levels[0].position = {0, 0.1, -1.6};
+
+    renderContext = RenderContext{};
+    renderContext.display = dpy;
+    renderContext.part = &part;
+    renderContext.pixmap = part.pixmap;
+    renderContext.width = kWidth;
+    renderContext.centerX = part.centerX;
+    renderContext.centerY = part.centerY;
+
+    // Settle the requests the first frames post, then record one frame.
+    for (int i = 0; i < 20; ++i)
+        frame(dpy, win, part, vp);
+    XSync(dpy, False);
+    recording = true;
+    frame(dpy, win, part, vp);
+    recording = false;
+    XSync(dpy, False);
+
+    long placed = 0;
+    for (const auto &g : universe.contents)
+        placed += static_cast<long>(g.size());
+    std::size_t arcs = 0, segmentCalls = 0, strings = 0;
+    for (const Recorded &r : recorded) {
+        arcs += r.call == Call::FillArc || r.call == Call::DrawArc;
+        segmentCalls += r.call == Call::DrawSegments;
+        strings += r.call == Call::DrawString;
+    }
+
+    if (sceneOnly) {
+        muted = true;
+        const double t0 = cpu_now();
+        for (int i = 0; i < 5000; ++i)
+            frame(dpy, win, part, vp);
+        std::printf("scene code alone: %.3f ms per frame\n", (cpu_now() - t0) / 5000 * 1e3);
+        return 0;
+    }
+
+    constexpr int kRounds = 15;
+    constexpr int kFrames = 40;
+    std::vector<double> frameTimes, replayTimes;
+    for (int round = 0; round < kRounds; ++round) {
+        double t0 = cpu_now();
+        for (int i = 0; i < kFrames; ++i) {
+            frame(dpy, win, part, vp);
+            XSync(dpy, False);
+        }
+        frameTimes.push_back((cpu_now() - t0) / kFrames);
+        t0 = cpu_now();
+        for (int i = 0; i < kFrames; ++i) {
+            replay(dpy);
+            XSync(dpy, False);
+        }
+        replayTimes.push_back((cpu_now() - t0) / kFrames);
+    }
+    std::vector<double> mutedTimes;
+    muted = true;
+    for (int round = 0; round < kRounds; ++round) {
+        const double t0 = cpu_now();
+        for (int i = 0; i < kFrames; ++i)
+            frame(dpy, win, part, vp);
+        mutedTimes.push_back((cpu_now() - t0) / kFrames);
+    }
+    muted = false;
+    const double f = median(frameTimes);
+    const double r = median(replayTimes);
+    std::printf("stars in reach: %ld in %zu galaxies\n", placed, universe.rootChildren.size());
+    std::printf("X calls per frame: %zu (%zu arcs, %zu segment lists, %zu strings), %zu segments\n", recorded.size(),
+                arcs, segmentCalls, strings, recordedSegments.size());
+    std::printf("client CPU per frame: %.3f ms (median of %d rounds of %d frames)\n", f * 1e3, kRounds, kFrames);
+    std::printf("raw replay of the same calls: %.3f ms\n", r * 1e3);
+    std::printf("ratio frame / replay: %.2f\n", f / r);
+    std::printf("scene code alone (X calls skipped): %.3f ms\n", median(mutedTimes) * 1e3);
+    XCloseDisplay(dpy);
+    return 0;
+}
