@@ -14,7 +14,7 @@ void expect_vec(const Vec3 &v, double x, double y, double z)
     EXPECT_DOUBLE_EQ(v.z, z);
 }
 
-struct Placement : testing::Test {
+struct ScenePlacement : testing::Test {
     GalaxyLevel levels[kGalaxyStackSize]{};
     Viewpoint vp{};
     Star root{};
@@ -51,7 +51,7 @@ struct Placement : testing::Test {
     }
 };
 
-TEST_F(Placement, FirstFrameNestsPositionsAndScales)
+TEST_F(ScenePlacement, FirstFrameNestsPositionsAndScales)
 {
     place_levels(vp);
     expect_vec(root.viewPosition, 0, 0, 2);
@@ -66,7 +66,7 @@ TEST_F(Placement, FirstFrameNestsPositionsAndScales)
     EXPECT_EQ(renderContext.skipGalaxy, nullptr);
 }
 
-TEST_F(Placement, UnscannedGalaxyIsPlacedButNotItsContents)
+TEST_F(ScenePlacement, UnscannedGalaxyIsPlacedButNotItsContents)
 {
     outer[0].scanned = 0;
     inner[0].viewPosition = {9, 9, 9};
@@ -77,7 +77,7 @@ TEST_F(Placement, UnscannedGalaxyIsPlacedButNotItsContents)
     EXPECT_EQ(inner[0].level, nullptr);
 }
 
-TEST_F(Placement, EnteredGalaxyStandsInItsOwnFrame)
+TEST_F(ScenePlacement, EnteredGalaxyStandsInItsOwnFrame)
 {
     vp.depth = 1;
     levels[1] = {0.1, 0.1, &outer[0], {0, 0, -0.5}};
@@ -93,7 +93,7 @@ TEST_F(Placement, EnteredGalaxyStandsInItsOwnFrame)
     EXPECT_EQ(next_level_galaxy(vp, 0), &outer[0]);
 }
 
-TEST_F(Placement, SkipGalaxyContentsAreLeftToItsLevel)
+TEST_F(ScenePlacement, SkipGalaxyContentsAreLeftToItsLevel)
 {
     renderContext.skipGalaxy = &outer[0];
     inner[0].level = nullptr;
