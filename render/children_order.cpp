@@ -90,6 +90,14 @@ DepthKey *bucket_sort(DepthKey *keys, DepthKey *spare, std::uint32_t *bucket, co
 
 }  // namespace
 
+void free_child_stack(ChildStack &stack)
+{
+    std::free(stack.entries);
+    std::free(stack.keys);
+    std::free(stack.buckets);
+    stack = ChildStack{};
+}
+
 // Farther first; at equal depth the later child first: the same order as
 // inserting each child in turn before the first entry that is not deeper than
 // it. The children are keyed last to first and sorted stably by depth, which

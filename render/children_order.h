@@ -43,6 +43,9 @@ extern ChildStack childStack;
 // storage cannot grow (nothing is appended then).
 long order_children(ChildStack &stack, const Star &galaxy, const Star *skip, const Viewpoint &vp);
 
+// Frees the stack's storage (the program-wide one lives for the whole run).
+void free_child_stack(ChildStack &stack);
+
 // Drops the entries from index base on.
 inline void release_children(ChildStack &stack, long base)
 {

@@ -15,7 +15,7 @@ struct ChildOrder : RenderFixture {
     Star galaxy{};
     ChildStack stack{};
 
-    void TearDown() override { std::free(stack.entries); }
+    void TearDown() override { free_child_stack(stack); }
 
     void add(StarKind kind, double depth)
     {
