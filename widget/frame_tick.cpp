@@ -2,6 +2,7 @@
 
 #include "hud/hud.h"
 #include "navigation/navigation_step.h"
+#include "navigation/scene_place.h"
 #include "universe/universe.h"
 #include "widget/MainScreenP.h"
 #include "widget/surfaces.h"
@@ -38,7 +39,7 @@ void frame_tick(Widget w)
 
     XFillRectangle(dpy, ms.pixmap, ms.backgroundGC, 0, 0, w->core.width, w->core.height);
 
-    // scene
+    scene_place(w, ms.viewpoint);
 
     // The instruments over the scene; this also re-enables the message overlay.
     hud_draw(w, ms.viewpoint, ms.flyingMode);
