@@ -14,20 +14,31 @@
 #include "navigation/velocity.h"
 #include "tests/e2e/harness.h"
 #include "tests/widget/action_fixture.h"
-#include "widget/MainScreen.h"
+#include "widget/MainScreenP.h"
+#include "widget/actions.h"
 #include "widget/frame_tick.h"
 
 namespace {
 
 class Actions : public testing::Test, public ActionFixture {};
 
-TEST_F(Actions, TheClassHasExactlyTheFifteen)
+constexpr const char *kActionNames[] = {"setVelocity", "addVelocity", "brake", "moveCursorTo", "moveCursor",
+                                        "reposition", "changeFlyingMode", "toggleShowing", "open", "getInfo",
+                                        "autopilot", "stop", "freeze", "alert", "quit"};
+
+TEST(ActionTable, FifteenInTheirOrder)
 {
-    std::set<std::string> names = {"setVelocity", "addVelocity", "brake", "moveCursorTo", "moveCursor",
-                                   "reposition", "changeFlyingMode", "toggleShowing", "open", "getInfo",
-                                   "autopilot", "stop", "freeze", "alert", "quit"};
-    // The toolkit compiles (and reorders) the class's table in place; ask it
-    // for a copy of the names.
+    // The toolkit compiles (and reorders) a class's table in place the first
+    // time a widget of the class is made. Each test runs in a process of its
+    // own, so here it is normally still as written.
+    if (mainScreenClassRec.core_class.class_inited == 0) {
+        ASSERT_EQ(mainScreenActionCount, std::size(kActionNames));
+        for (Cardinal i = 0; i < mainScreenActionCount; ++i)
+            EXPECT_STREQ(mainScreenActions[i].string, kActionNames[i]) << i;
+    }
+    // Either way the class offers exactly these names.
+    XtInitializeWidgetClass(mainScreenWidgetClass);
+    std::set<std::string> names(std::begin(kActionNames), std::end(kActionNames));
     XtActionList list = nullptr;
     Cardinal count = 0;
     XtGetActionList(mainScreenWidgetClass, &list, &count);
