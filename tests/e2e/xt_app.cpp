@@ -33,7 +33,11 @@ XtApp::XtApp(const std::vector<std::string> &resources) : lines_(resources)
 
 XtApp::~XtApp()
 {
-    XtDestroyApplicationContext(app_);
+    // The windows go, the connection stays: the toolkit's conversion cache
+    // keys fonts by the display pointer, and a new connection at a reused
+    // address would be handed font ids of a closed one.
+    XtDestroyWidget(shell_);
+    process_pending();
 }
 
 Widget XtApp::create_screen(int width, int height)
