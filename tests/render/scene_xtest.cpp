@@ -268,4 +268,34 @@ TEST_F(Scene, PlanetSeenFromVeryCloseCoversTheWindow)
     EXPECT_EQ(ms->pickedStar, &stars[0]);
 }
 
+TEST_F(Scene, GalaxyCentredOnTheViewerHasNoLabelAndIsNotPicked)
+{
+    // The viewer stands exactly at the centre: that centre has no place on
+    // the screen, so neither the label nor the pick test uses it.
+    std::vector<Star> stars;
+    stars.push_back(make_star(STAR_GALAXY, "g", {0, 0, -2}, 0.5, nullptr));
+    stars[0].axis2 = {0, 0, 1};  // a ring at eye level, half of it ahead
+    hold(rootGalaxy, stars);
+    const Image img = frame();
+    EXPECT_EQ(ms->pickedStar, &rootGalaxy);
+    EXPECT_EQ(count_in(img, white, 0, 0, 100, 100), 0);
+    // Its ring runs past both sides of the window, beyond the root's line.
+    EXPECT_GT(count_in(img, gray, 0, 235, 50, 245), 40);
+    EXPECT_GT(count_in(img, gray, 590, 235, 639, 245), 40);
+    EXPECT_EQ(ms->viewpoint.depth, 1);                     // and it is entered
+}
+
+TEST_F(Scene, LabelsFollowTheShowLabelSwitch)
+{
+    std::vector<Star> stars;
+    stars.push_back(make_star(STAR_PLANET, "a", {0.25, 0.2, 0}, 0.05, nullptr));
+    stars.push_back(make_star(STAR_GALAXY, "g", {-0.4, -0.3, 0}, 0.15, nullptr));
+    hold(rootGalaxy, stars);
+    EXPECT_GT(count_in(frame(), white, 0, 0, 639, 479), 10);
+    ms->showLabel = False;
+    const Image img = frame();
+    EXPECT_EQ(count_in(img, white, 0, 0, 639, 479), 0);
+    EXPECT_EQ(img.at(376, 195), rgb_of(dpy, "orange"));  // the stars themselves stay
+}
+
 }  // namespace
