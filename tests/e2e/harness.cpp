@@ -10,6 +10,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -137,7 +138,7 @@ std::uint32_t to_rgb(const Visual *visual, unsigned long pixel)
 
 // ---- XServer ---------------------------------------------------------------
 
-XServer::XServer(int width, int height)
+XServer::XServer(int width, int height, int screens)
 {
     int fds[2];
     if (pipe(fds) != 0)
@@ -150,9 +151,15 @@ XServer::XServer(int width, int height)
         dup2(devnull, 1);
         dup2(devnull, 2);
         const std::string fd = std::to_string(fds[1]);
-        const std::string screen = std::to_string(width) + "x" + std::to_string(height) + "x24";
-        execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", screen.c_str(), "-nolisten", "tcp",
-               "-noreset", static_cast<char *>(nullptr));
+        const std::string size = std::to_string(width) + "x" + std::to_string(height) + "x24";
+        std::vector<std::string> args = {"Xvfb", "-displayfd", fd, "-nolisten", "tcp", "-noreset"};
+        for (int i = 0; i < screens; ++i)
+            args.insert(args.end(), {"-screen", std::to_string(i), size});
+        std::vector<char *> argv;
+        for (std::string &a : args)
+            argv.push_back(a.data());
+        argv.push_back(nullptr);
+        execvp("Xvfb", argv.data());
         _exit(127);
     }
     ::close(fds[1]);
@@ -351,6 +358,20 @@ int Image::count(std::uint32_t rgb) const
     for (std::uint32_t p : pixels)
         n += p == rgb;
     return n;
+}
+
+Box colour_box(const Image &image, std::uint32_t rgb, int y0, int y1)
+{
+    Box b;
+    for (int y = std::max(y0, 0); y < image.height && y < y1; ++y)
+        for (int x = 0; x < image.width; ++x)
+            if (image.at(x, y) == rgb) {
+                b.left = std::min(b.left, x);
+                b.right = std::max(b.right, x);
+                b.top = std::min(b.top, y);
+                b.bottom = std::max(b.bottom, y);
+            }
+    return b;
 }
 
 Image grab(Display *dpy, Window w)

@@ -18,7 +18,7 @@ namespace e2e {
 // An Xvfb server on a free display number, with the core X fonts.
 class XServer {
 public:
-    explicit XServer(int width = 1280, int height = 1024);
+    explicit XServer(int width = 1280, int height = 1024, int screens = 1);
     ~XServer();
     XServer(const XServer &) = delete;
     XServer &operator=(const XServer &) = delete;
@@ -92,6 +92,15 @@ struct Image {
     int count(std::uint32_t rgb) const;  // pixels of exactly this colour
 };
 Image grab(Display *dpy, Window w);
+
+// The bounding box of the pixels of one colour within the rows [y0, y1).
+struct Box {
+    int left = 1 << 30, right = -1, top = 1 << 30, bottom = -1;
+    bool empty() const { return right < 0; }
+    int width() const { return right - left + 1; }
+    double centre() const { return (left + right) / 2.0; }
+};
+Box colour_box(const Image &image, std::uint32_t rgb, int y0 = 0, int y1 = 1 << 30);
 // The 0xRRGGBB value the server gives a colour name ("blue", "rgb:0/0/2").
 std::uint32_t rgb_of(Display *dpy, const std::string &colourName);
 void window_size(Display *dpy, Window w, int &width, int &height);

@@ -22,26 +22,11 @@ int centred_left(Widget w, const std::string &text)
     return screen_part(w).centerX - XTextWidth(screen_part(w).alertFont, text.c_str(), static_cast<int>(text.size())) / 2;
 }
 
-struct Box {
-    int left = INT_MAX, right = -1, top = INT_MAX, bottom = -1;
-    bool empty() const { return right < 0; }
-    double centre() const { return (left + right) / 2.0; }
-    int width() const { return right - left + 1; }
-};
+using e2e::Box;
 
-// The bounding box of the alert colour within the rows [y0, y1).
 Box red_box(const e2e::Image &img, std::uint32_t red, int y0 = 0, int y1 = INT_MAX)
 {
-    Box b;
-    for (int y = y0; y < img.height && y < y1; ++y)
-        for (int x = 0; x < img.width; ++x)
-            if (img.at(x, y) == red) {
-                b.left = std::min(b.left, x);
-                b.right = std::max(b.right, x);
-                b.top = std::min(b.top, y);
-                b.bottom = std::max(b.bottom, y);
-            }
-    return b;
+    return e2e::colour_box(img, red, y0, y1);
 }
 
 class Message : public testing::Test {

@@ -3,16 +3,11 @@
 
 #include <gtest/gtest.h>
 
-#include <fcntl.h>
-#include <signal.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
 #include <cstdlib>
-#include <stdexcept>
 #include <string>
 
 #include "navigation/velocity.h"
+#include "tests/e2e/harness.h"
 #include "tests/e2e/xt_app.h"
 #include "universe/universe.h"
 #include "widget/MainScreenP.h"
@@ -89,51 +84,9 @@ TEST_F(VelocityOps, BothZeroFollowsThePointer)
     EXPECT_EQ(ms().cursorDy, y - 240);
 }
 
-// An Xvfb with two screens, started for one test and stopped after it.
-class TwoScreenServer {
-public:
-    TwoScreenServer()
-    {
-        int fds[2];
-        if (pipe(fds) != 0)
-            throw std::runtime_error("pipe failed");
-        pid_ = fork();
-        if (pid_ == 0) {
-            ::close(fds[0]);
-            const int devnull = ::open("/dev/null", O_RDWR);
-            dup2(devnull, 0);
-            dup2(devnull, 1);
-            dup2(devnull, 2);
-            const std::string fd = std::to_string(fds[1]);
-            execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", "800x600x24", "-screen", "1",
-                   "800x600x24", "-nolisten", "tcp", static_cast<char *>(nullptr));
-            _exit(127);
-        }
-        ::close(fds[1]);
-        char c;
-        while (::read(fds[0], &c, 1) == 1 && c != '\n')
-            name_.push_back(c);
-        ::close(fds[0]);
-        name_ = ":" + name_;
-    }
-    ~TwoScreenServer()
-    {
-        ::kill(pid_, SIGTERM);
-        int status;
-        waitpid(pid_, &status, 0);
-    }
-    const std::string &name() const { return name_; }
-    bool started() const { return name_.size() > 1; }
-
-private:
-    pid_t pid_ = -1;
-    std::string name_;
-};
-
 TEST(CursorFollow, PointerOnAnotherScreenKeepsTheOffset)
 {
-    TwoScreenServer server;
-    ASSERT_TRUE(server.started());
+    e2e::XServer server(800, 600, 2);
     const std::string previous = std::getenv("DISPLAY");
     setenv("DISPLAY", (server.name() + ".0").c_str(), 1);
     {

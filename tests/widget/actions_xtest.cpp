@@ -332,22 +332,11 @@ TEST_F(Actions, AutopilotOnlyReports)
     EXPECT_TRUE(snapshot() == before);
 }
 
-// The bounding box of the alert colour on the window.
-struct Box {
-    int left = 1 << 30, right = -1, top = 1 << 30, bottom = -1;
-};
+using e2e::Box;
+
 Box red_box(const e2e::Image &img, std::uint32_t red)
 {
-    Box b;
-    for (int y = 0; y < img.height; ++y)
-        for (int x = 0; x < img.width; ++x)
-            if (img.at(x, y) == red) {
-                b.left = std::min(b.left, x);
-                b.right = std::max(b.right, x);
-                b.top = std::min(b.top, y);
-                b.bottom = std::max(b.bottom, y);
-            }
-    return b;
+    return e2e::colour_box(img, red);
 }
 
 TEST_F(Actions, AlertShowsItsTextWithDirectivesAsWritten)
