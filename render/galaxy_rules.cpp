@@ -17,7 +17,14 @@ void mark_for_entry(Star *galaxy, double distance)
 bool post_request(Star &galaxy, double apparentSize)
 {
     if (galaxy.scanned) {
-        if (&galaxy != &rootGalaxy && apparentSize < kRequestSize && galaxy.request == REQUEST_NONE) {
+        // A galaxy that holds the next stack level (the viewer left it faster
+        // than one level per frame) keeps its stars until that level is left:
+        // freeing them would leave the stack, and what was picked inside it,
+        // pointing into freed records.
+        const Star *deeper = renderContext.skipGalaxy;
+        const bool holdsStack = deeper != nullptr && deeper->parent == &galaxy;
+        if (&galaxy != &rootGalaxy && !holdsStack && apparentSize < kRequestSize &&
+            galaxy.request == REQUEST_NONE) {
             galaxy.request = REQUEST_RELEASE;
             return false;
         }

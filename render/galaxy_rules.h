@@ -11,6 +11,7 @@ constexpr double kRequestSize = 0.05;   // apparent size that reads or forgets a
 void mark_for_entry(Star *galaxy, double distance);
 
 // Posts a scan or release request for the apparent size a, when none is
-// pending; the root is never released. Returns whether the contents are to be
+// pending; the root, and a galaxy that still holds the next stack level, are
+// never released. Returns whether the contents are to be
 // drawn in this frame (not when a release was just asked for).
 bool post_request(Star &galaxy, double apparentSize);

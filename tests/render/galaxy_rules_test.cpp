@@ -40,6 +40,7 @@ TEST_F(EntryMark, LastQualifyingGalaxyStaysMarked)
 
 TEST(Requests, ScanAboveAndReleaseBelowOneTwentieth)
 {
+    renderContext = RenderContext{};  // no deeper stack level
     Star parent{};
     struct Case {
         int scanned;
@@ -66,8 +67,26 @@ TEST(Requests, ScanAboveAndReleaseBelowOneTwentieth)
     }
 }
 
+TEST(Requests, GalaxyHoldingTheNextStackLevelIsNotReleased)
+{
+    renderContext = RenderContext{};
+    Star parent{};
+    Star g = make_galaxy(&parent, {0, 0, 30}, 1);
+    g.scanned = 1;
+    Star deeper = make_galaxy(&g, {0, 0, 300}, 1);
+    Star other = make_galaxy(&parent, {0, 0, 300}, 1);
+    renderContext.skipGalaxy = &deeper;  // g is drawn as a level below the current one
+    EXPECT_TRUE(post_request(g, 0.01));
+    EXPECT_EQ(g.request, REQUEST_NONE);
+    renderContext.skipGalaxy = &other;  // a deeper level elsewhere does not hold it
+    EXPECT_FALSE(post_request(g, 0.01));
+    EXPECT_EQ(g.request, REQUEST_RELEASE);
+    renderContext.skipGalaxy = nullptr;
+}
+
 TEST(Requests, RootIsNeverReleased)
 {
+    renderContext = RenderContext{};
     const Star saved = rootGalaxy;
     rootGalaxy.scanned = 1;
     rootGalaxy.request = REQUEST_NONE;
