@@ -52,6 +52,10 @@ char XtNpitchLimit[] = "pitchLimit", XtCPitchLimit[] = "PitchLimit";
 char XtNviewAllFiles[] = "viewAllFiles", XtCViewAllFiles[] = "ViewAllFiles";
 char RPixelList[] = "PixelList", RFontStructList[] = "FontStructList";
 char DefaultForeground[] = "XtDefaultForeground", DefaultBackground[] = "XtDefaultBackground";
+// Resources without a default stay zero (null) unless a value converts. An
+// empty String default would not do: when the value fails to convert, the
+// toolkit copies the unconverted text into the field instead.
+char *const NoDefault = const_cast<char *>(XtRImmediate);
 
 XtResource resources[] = {
     {const_cast<char *>(XtNbackground), const_cast<char *>(XtCBackground), const_cast<char *>(XtRPixel),
@@ -90,19 +94,19 @@ XtResource resources[] = {
     {XtNshowLabel, XtCShowLabel, const_cast<char *>(XtRBoolean), sizeof(Boolean), OFFSET(showLabel),
      const_cast<char *>(XtRImmediate), reinterpret_cast<XtPointer>(True)},
     {XtNinfoFont, XtCInfoFont, const_cast<char *>(XtRFontStruct), sizeof(XFontStruct *), OFFSET(infoFont),
-     const_cast<char *>(XtRString), nullptr},
+     NoDefault, nullptr},
     {XtNalertFont, XtCAlertFont, const_cast<char *>(XtRFontStruct), sizeof(XFontStruct *), OFFSET(alertFont),
-     const_cast<char *>(XtRString), nullptr},
+     NoDefault, nullptr},
     {XtNmeasureFont, XtCMeasureFont, const_cast<char *>(XtRFontStruct), sizeof(XFontStruct *), OFFSET(measureFont),
-     const_cast<char *>(XtRString), nullptr},
+     NoDefault, nullptr},
     {XtNlabelFonts, XtCLabelFonts, RFontStructList, sizeof(FontStructList *), OFFSET(labelFonts),
-     const_cast<char *>(XtRString), nullptr},
+     NoDefault, nullptr},
     {XtNcurrentGalaxyLineWidth, XtCCurrentGalaxyLineWidth, const_cast<char *>(XtRInt), sizeof(int),
-     OFFSET(currentGalaxyLineWidth), const_cast<char *>(XtRString), nullptr},
+     OFFSET(currentGalaxyLineWidth), NoDefault, nullptr},
     {XtNcursorSize, XtCCursorSize, const_cast<char *>(XtRInt), sizeof(int), OFFSET(cursorSize),
-     const_cast<char *>(XtRString), nullptr},
+     NoDefault, nullptr},
     {XtNpitchLimit, XtCPitchLimit, const_cast<char *>(XtRInt), sizeof(int), OFFSET(pitchLimit),
-     const_cast<char *>(XtRString), nullptr},
+     NoDefault, nullptr},
     {XtNviewAllFiles, XtCViewAllFiles, const_cast<char *>(XtRBoolean), sizeof(Boolean), OFFSET(viewAllFiles),
      const_cast<char *>(XtRImmediate), reinterpret_cast<XtPointer>(False)},
 };
