@@ -6,7 +6,10 @@
 #include <X11/Xlib.h>
 
 #include <algorithm>
+#include <cmath>
+#include <cstdint>
 #include <cstdio>
+#include <cstring>
 #include <ctime>
 #include <string>
 #include <vector>
@@ -227,6 +230,108 @@ void replay(Display *dpy)
     }
 }
 
+// FNV-1a over the bytes of plain values: a fingerprint of a frame's results.
+struct Digest {
+    std::uint64_t h = 14695981039346656037ULL;
+    void bytes(const void *p, std::size_t n)
+    {
+        for (std::size_t i = 0; i < n; ++i)
+            h = (h ^ static_cast<const unsigned char *>(p)[i]) * 1099511628211ULL;
+    }
+    template <typename T>
+    void add(const T &v) { bytes(&v, sizeof v); }
+};
+
+// Every X call of the recorded frame with its arguments (GCs and fonts by their
+// server ids, texts by their contents), then what the frame wrote into stars.
+void digest_frame(Digest &d, const FrameUniverse &u, const Viewpoint &vp, const MainScreenPart &part)
+{
+    for (const Recorded &r : recorded) {
+        d.add(r.call);
+        d.add(r.src);
+        d.add(r.dst);
+        d.add(r.gc != nullptr ? XGContextFromGC(r.gc) : 0);
+        d.add(r.v);
+        d.add(r.font != nullptr ? r.font->fid : 0);
+        if (r.text != nullptr)
+            d.bytes(r.text, static_cast<std::size_t>(r.v[r.call == Call::DrawString ? 2 : 0]));
+        if (r.call == Call::DrawSegments)
+            d.bytes(&recordedSegments[r.first], sizeof(XSegment) * static_cast<std::size_t>(r.v[0]));
+    }
+    auto star = [&](const Star &s) {
+        d.add(s.viewPosition);
+        d.add(s.viewScale);
+        d.add(s.level != nullptr ? s.level - vp.levels : -1);
+        d.add(s.kind == STAR_GALAXY ? s.request : REQUEST_NONE);
+        d.add(&s == part.pickedStar);
+    };
+    star(rootGalaxy);
+    for (const Star &g : u.rootChildren)
+        star(g);
+    for (const auto &contents : u.contents)
+        for (const Star &s : contents)
+            star(s);
+    d.add(vp.depth);
+    d.add(vp.levels[vp.depth].position);
+    d.add(part.velocity);
+}
+
+// Turns the view by small angles about its up and right axes.
+void turn(Viewpoint &vp, double yaw, double pitch)
+{
+    const Vec3 f = vp.forward, r = vp.right, u = vp.up;
+    vp.forward = {f.x * std::cos(yaw) + r.x * std::sin(yaw), f.y * std::cos(yaw) + r.y * std::sin(yaw),
+                  f.z * std::cos(yaw) + r.z * std::sin(yaw)};
+    vec3_cross(vp.right, u, vp.forward);
+    const Vec3 f2 = vp.forward;
+    vp.forward = {f2.x * std::cos(pitch) + u.x * std::sin(pitch), f2.y * std::cos(pitch) + u.y * std::sin(pitch),
+                  f2.z * std::cos(pitch) + u.z * std::sin(pitch)};
+    vec3_formalize(vp.forward);
+    vec3_cross(vp.up, vp.forward, vp.right);
+    vec3_formalize(vp.up);
+    vec3_cross(vp.right, vp.up, vp.forward);
+}
+
+// A flight that turns full circles (rings and curves cut at the near plane,
+// far-out projections), then heads into a galaxy, through it, out again and
+// looks back,
+// with the cursor wandering: one fingerprint over all of its frames, to show
+// that a change to the scene code leaves every result as it was.
+std::uint64_t flight_digest(Display *dpy, Window win, MainScreenPart &part, const FrameUniverse &u, Viewpoint &vp)
+{
+    Digest d;
+    part.velocity = 1;
+    for (int i = 0; i < 480; ++i) {
+        part.cursorDx = static_cast<int>(200 * std::sin(i * 0.05));
+        part.cursorDy = static_cast<int>(150 * std::cos(i * 0.07));
+        if (i < 120) {
+            turn(vp, 0.0523, 0.031);
+        } else if (i == 120) {  // face galaxy 3 from where the viewer stands
+            const Vec3 &p = vp.levels[0].position, &g = u.rootChildren[3].position;
+            vp.forward = {g.x - p.x, g.y - p.y, g.z - p.z};
+            vec3_formalize(vp.forward);
+            vp.up = {0, 1, 0};
+            vec3_cross(vp.right, vp.up, vp.forward);
+            vec3_formalize(vp.right);
+            vec3_cross(vp.up, vp.forward, vp.right);
+        } else {
+            const Vec3 &f = vp.forward;
+            vec3_add(vp.levels[vp.depth].position, f.x * 0.01, f.y * 0.01, f.z * 0.01);
+            if (i == 380)
+                turn(vp, 3.1, 0.1);  // look back at the universe from outside
+            else if (i % 50 == 0)
+                turn(vp, 0.3, -0.2);
+        }
+        recorded.clear();
+        recordedSegments.clear();
+        recording = true;
+        frame(dpy, win, part, vp);
+        recording = false;
+        digest_frame(d, u, vp, part);
+    }
+    return d.h;
+}
+
 double median(std::vector<double> v)
 {
     std::sort(v.begin(), v.end());
@@ -238,7 +343,9 @@ double median(std::vector<double> v)
 int main(int argc, char **argv)
 {
     // --scene-only: just the scene code, X calls skipped, for a profiler.
+    // --digest: a fingerprint of every result of a flight, nothing timed.
     const bool sceneOnly = argc > 1 && std::string(argv[1]) == "--scene-only";
+    const bool digestOnly = argc > 1 && std::string(argv[1]) == "--digest";
     Display *dpy = XOpenDisplay(nullptr);
     if (dpy == nullptr) {
         std::fprintf(stderr, "frame_bench: no X server (run it under xvfb-run -a)\n");
@@ -264,6 +371,12 @@ int main(int argc, char **argv)
     renderContext.width = kWidth;
     renderContext.centerX = part.centerX;
     renderContext.centerY = part.centerY;
+
+    if (digestOnly) {
+        std::printf("flight digest: %016llx\n",
+                    static_cast<unsigned long long>(flight_digest(dpy, win, part, universe, vp)));
+        return 0;
+    }
 
     // Settle the requests the first frames post, then record one frame.
     for (int i = 0; i < 20; ++i)
