@@ -1,44 +1,5 @@
 #include "render/projection.h"
 
-#include <cmath>
-
-#include "navigation/render_context.h"
-#include "shell/numeric.h"
-
-ScreenPoint project_point(const Vec3 &v, int width, int centerX, int centerY)
-{
-    const double f = kFocalFactor * static_cast<double>(width);
-    double sx = centerX + v.x * f / v.z;
-    double sy = centerY - v.y * f / v.z;
-    // Each clamp moves the point along the line through the pixmap's origin.
-    if (sx < -kScreenLimit) {
-        sy = sy * -kScreenLimit / sx;
-        sx = -kScreenLimit;
-    } else if (sx > kScreenLimit) {
-        sy = sy * kScreenLimit / sx;
-        sx = kScreenLimit;
-    }
-    if (sy < -kScreenLimit) {
-        sx = sx * -kScreenLimit / sy;
-        sy = -kScreenLimit;
-    } else if (sy > kScreenLimit) {
-        sx = sx * kScreenLimit / sy;
-        sy = kScreenLimit;
-    }
-    // NaN (0/0 at depth 0) becomes 0 instead of an undefined conversion.
-    return {clamp_to_short(trunc_to_int(sx)), clamp_to_short(trunc_to_int(sy))};
-}
-
-ScreenPoint project_to_screen(const Vec3 &v)
-{
-    return project_point(v, renderContext.width, renderContext.centerX, renderContext.centerY);
-}
-
-bool in_view_cone(const Vec3 &v)
-{
-    return v.z > 0 && v.z > kFocalFactor * std::fabs(v.x) && v.z > kFocalFactor * std::fabs(v.y);
-}
-
 bool clip_to_near_plane(Vec3 &p0, Vec3 &p1)
 {
     const bool front0 = p0.z > kNearPlane;
@@ -69,26 +30,4 @@ bool SegmentProjector::clip_and_project(Vec3 &p0, Vec3 &p1, XSegment &out)
     lastValid = true;
     out = {s0.x, s0.y, last.x, last.y};
     return true;
-}
-
-int projected_radius(int width, double r, double d)
-{
-    return trunc_to_int(static_cast<double>(width) * r / d);
-}
-
-int draw_radius(int width, double r, double d)
-{
-    const int R = projected_radius(width, r, d);
-    if (R < 0)
-        return 0;
-    return R > kMaxDrawRadius ? kMaxDrawRadius : R;
-}
-
-short clamp_to_short(long long v)
-{
-    if (v < -32768)
-        return -32768;
-    if (v > 32767)
-        return 32767;
-    return static_cast<short>(v);
 }

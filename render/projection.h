@@ -2,6 +2,10 @@
 
 #include <X11/Xlib.h>
 
+#include <cmath>
+
+#include "navigation/render_context.h"
+#include "shell/numeric.h"
 #include "shell/vec3.h"
 
 // A point on the pixmap, as the X protocol takes it.
@@ -18,16 +22,54 @@ constexpr double kNearPlane = 0.001;
 // the box corner centre - R still fits a 16-bit coordinate.
 constexpr int kMaxDrawRadius = 32767 - 10000;
 
+// The projection and the tests below run for every star, ring point and curve
+// point of a frame, so they are defined here to be inlined.
+
+// A clamped screen coordinate: within +-10000, or NaN (0/0 at depth 0), which
+// becomes 0 instead of an undefined conversion.
+inline short screen_coord(double v)
+{
+    return std::isnan(v) ? 0 : static_cast<short>(static_cast<int>(v));
+}
+
 // Perspective projection round (centerX, centerY) with focal length 0.7 x width.
 // The clamp slides a far-out point towards the pixmap's origin until both
 // coordinates fit inside +-10000; a point at depth 0 may come out anywhere on
 // that boundary, but always inside it.
-ScreenPoint project_point(const Vec3 &v, int width, int centerX, int centerY);
+inline ScreenPoint project_point(const Vec3 &v, int width, int centerX, int centerY)
+{
+    const double f = kFocalFactor * static_cast<double>(width);
+    double sx = centerX + v.x * f / v.z;
+    double sy = centerY - v.y * f / v.z;
+    // Each clamp moves the point along the line through the pixmap's origin.
+    if (sx < -kScreenLimit) {
+        sy = sy * -kScreenLimit / sx;
+        sx = -kScreenLimit;
+    } else if (sx > kScreenLimit) {
+        sy = sy * kScreenLimit / sx;
+        sx = kScreenLimit;
+    }
+    if (sy < -kScreenLimit) {
+        sx = sx * -kScreenLimit / sy;
+        sy = -kScreenLimit;
+    } else if (sy > kScreenLimit) {
+        sx = sx * kScreenLimit / sy;
+        sy = kScreenLimit;
+    }
+    return {screen_coord(sx), screen_coord(sy)};
+}
+
 // The same with the render context's width and centre.
-ScreenPoint project_to_screen(const Vec3 &v);
+inline ScreenPoint project_to_screen(const Vec3 &v)
+{
+    return project_point(v, renderContext.width, renderContext.centerX, renderContext.centerY);
+}
 
 // Strictly inside the view pyramid: z > 0, z > 0.7|x|, z > 0.7|y|.
-bool in_view_cone(const Vec3 &v);
+inline bool in_view_cone(const Vec3 &v)
+{
+    return v.z > 0 && v.z > kFocalFactor * std::fabs(v.x) && v.z > kFocalFactor * std::fabs(v.y);
+}
 
 // Cuts the segment at z = 0.001, writing the moved end back; false when the
 // whole segment lies behind (a point exactly on the plane counts as behind).
@@ -44,9 +86,26 @@ struct SegmentProjector {
 
 // width x r / d truncated towards zero, saturating at the int range (a galaxy's
 // pick radius, a label's wanted height).
-int projected_radius(int width, double r, double d);
+inline int projected_radius(int width, double r, double d)
+{
+    return trunc_to_int(static_cast<double>(width) * r / d);
+}
+
 // A planet's or wormhole's radius for drawing and picking: 0..kMaxDrawRadius.
-int draw_radius(int width, double r, double d);
+inline int draw_radius(int width, double r, double d)
+{
+    const int R = projected_radius(width, r, d);
+    if (R < 0)
+        return 0;
+    return R > kMaxDrawRadius ? kMaxDrawRadius : R;
+}
 
 // Any integer made 16-bit by saturation.
-short clamp_to_short(long long v);
+inline short clamp_to_short(long long v)
+{
+    if (v < -32768)
+        return -32768;
+    if (v > 32767)
+        return 32767;
+    return static_cast<short>(v);
+}
