@@ -51,31 +51,28 @@ std::size_t bucket_of(double z, double farthest, double scale, std::size_t n)
     return t < 0 ? 0 : n - 1;  // rounding at the ends; a depth that is no number goes last
 }
 
-// Stable sort of n keys by value; `spare` has room for n keys and `bucket` for
-// n + 1 counts. The keys are first dealt into n buckets by depth, which the
-// key follows, then an insertion pass puts each bucket in order: linear time
-// for the smooth spread of depths inside a galaxy, and exact for any spread,
-// ties included, since the insertion pass alone would already be.
+// Stable sort of n keys by value, whose depths lie from nearest to farthest;
+// `spare` has room for n keys and `bucket` for n + 1 counts. The keys are first
+// dealt into n buckets by depth, which the key follows, then an insertion pass
+// puts each bucket in order: linear time for the smooth spread of depths
+// inside a galaxy, and exact for any spread, ties included, since the
+// insertion pass alone would already be.
 DepthKey *bucket_sort(DepthKey *keys, DepthKey *spare, std::uint32_t *bucket, const ChildEntry *kept,
-                      std::size_t n)
+                      std::size_t n, double nearest, double farthest)
 {
-    double nearest = kept[0].position.z, farthest = nearest;
-    for (std::size_t i = 1; i < n; ++i) {
-        const double z = kept[i].position.z;
-        nearest = z < nearest ? z : nearest;
-        farthest = z > farthest ? z : farthest;
-    }
     const double span = farthest - nearest;
     if (std::isfinite(span) && span > 0) {
         const double scale = static_cast<double>(n - 1) / span;
         for (std::size_t b = 0; b <= n; ++b)
             bucket[b] = 0;
-        for (std::size_t i = 0; i < n; ++i)
-            ++bucket[bucket_of(kept[keys[i].index].position.z, farthest, scale, n) + 1];
+        for (std::size_t i = 0; i < n; ++i) {
+            keys[i].bucket = static_cast<std::uint32_t>(bucket_of(kept[keys[i].index].position.z, farthest, scale, n));
+            ++bucket[keys[i].bucket + 1];
+        }
         for (std::size_t b = 1; b <= n; ++b)
             bucket[b] += bucket[b - 1];
         for (std::size_t i = 0; i < n; ++i)
-            spare[bucket[bucket_of(kept[keys[i].index].position.z, farthest, scale, n)]++] = keys[i];
+            spare[bucket[keys[i].bucket]++] = keys[i];
         keys = spare;
     }
     for (std::size_t i = 1; i < n; ++i) {
@@ -113,6 +110,7 @@ long order_children(ChildStack &stack, const Star &galaxy, const Star *skip, con
     ChildEntry *list = stack.entries + base;
     ChildEntry *kept = list + count;
     std::uint32_t n = 0;
+    double nearest = 0, farthest = 0;
     for (std::size_t i = count; i-- > 0;) {
         Star *child = &galaxy.children[i];
         if (child == skip)
@@ -124,12 +122,19 @@ long order_children(ChildStack &stack, const Star &galaxy, const Star *skip, con
                      w.x * vp.forward.x + w.y * vp.forward.y + w.z * vp.forward.z};
         if (!(p.z > 0) && child->kind == STAR_PLANET)
             continue;
-        stack.keys[n] = {depth_key(p.z), n};
+        if (n == 0) {
+            nearest = p.z;
+            farthest = p.z;
+        } else {
+            nearest = p.z < nearest ? p.z : nearest;
+            farthest = p.z > farthest ? p.z : farthest;
+        }
+        stack.keys[n] = {depth_key(p.z), n, 0};
         kept[n++] = {p, child};
     }
     if (n == 0)
         return base;
-    const DepthKey *sorted = bucket_sort(stack.keys, stack.keys + count, stack.buckets, kept, n);
+    const DepthKey *sorted = bucket_sort(stack.keys, stack.keys + count, stack.buckets, kept, n, nearest, farthest);
     for (std::uint32_t i = 0; i < n; ++i)
         list[i] = kept[sorted[i].index];
     stack.size += n;

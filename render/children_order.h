@@ -14,11 +14,12 @@ struct ChildEntry {
     Star *star;
 };
 
-// A child's depth as an unsigned number that sorts nearest first, and the
-// child's place among the kept ones.
+// A child's depth as an unsigned number that sorts nearest first, the child's
+// place among the kept ones, and the depth bucket it is dealt into.
 struct DepthKey {
     std::uint64_t key;
     std::uint32_t index;
+    std::uint32_t bucket;
 };
 
 // Working storage for the child lists of nested galaxies. A galaxy drawn inside
