@@ -8,7 +8,7 @@ extern XtActionsRec mainScreenActions[];
 extern const Cardinal mainScreenActionCount;
 extern char defaultTranslations[];
 
-// The report line of the open action for a picked entry, cut to fit 1024 bytes.
-// Empty when there is nothing to open.
+// The command the open action reports for a picked entry, cut to fit size
+// bytes. False, with nothing written, when there is nothing to open.
 struct Star;
 bool open_command(const Star *picked, const char *templateText, char *out, unsigned long size);
