@@ -4,6 +4,7 @@
 #include <fcntl.h>
 #include <ftw.h>
 #include <sched.h>
+#include <sys/prctl.h>
 #include <signal.h>
 #include <sys/mount.h>
 #include <sys/stat.h>
@@ -145,6 +146,8 @@ XServer::XServer(int width, int height, int screens)
         throw std::runtime_error("pipe failed");
     pid_ = fork();
     if (pid_ == 0) {
+        // A test process that crashes runs no destructor: the server goes with it.
+        prctl(PR_SET_PDEATHSIG, SIGTERM);
         ::close(fds[0]);
         const int devnull = ::open("/dev/null", O_RDWR);
         dup2(devnull, 0);
