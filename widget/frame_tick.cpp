@@ -5,6 +5,7 @@
 #include "navigation/scene_place.h"
 #include "universe/universe.h"
 #include "widget/MainScreenP.h"
+#include "widget/idle_frame.h"
 #include "widget/surfaces.h"
 
 void clamp_cursor(int &dx, int &dy, int centerX, int centerY)
@@ -37,15 +38,19 @@ void frame_tick(Widget w)
 
     navigation_step(ms);
 
-    XFillRectangle(dpy, ms.pixmap, ms.backgroundGC, 0, 0, w->core.width, w->core.height);
+    // At rest the window already shows this frame: nothing is sent.
+    if (!frame_is_idle(w)) {
+        XFillRectangle(dpy, ms.pixmap, ms.backgroundGC, 0, 0, w->core.width, w->core.height);
 
-    scene_place(w, ms.viewpoint);
+        scene_place(w, ms.viewpoint);
 
-    // The instruments over the scene; this also re-enables the message overlay.
-    hud_draw(w, ms.viewpoint, ms.flyingMode);
+        // The instruments over the scene; this also re-enables the message overlay.
+        hud_draw(w, ms.viewpoint, ms.flyingMode);
 
-    surfaces_expose(w, nullptr, nullptr);
+        surfaces_expose(w, nullptr, nullptr);
+    }
 
     update_universe(w);
+    frame_served(universeChanged);
     XFlush(dpy);
 }

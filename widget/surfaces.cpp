@@ -6,6 +6,7 @@
 #include "hud/hud.h"
 #include "widget/MainScreenP.h"
 #include "widget/fonts.h"
+#include "widget/idle_frame.h"
 
 namespace {
 
@@ -83,6 +84,7 @@ void build_surfaces(Widget w)
     Display *dpy = XtDisplay(w);
     const Window win = XtWindow(w);
     const Dimension width = w->core.width, height = w->core.height;
+    forget_drawn_frame();  // new surfaces hold nothing yet
 
     ms.centerX = width / 2;
     ms.centerY = height / 2;
@@ -123,6 +125,7 @@ void surfaces_resize(Widget w)
     Display *dpy = XtDisplay(w);
     XFreePixmap(dpy, ms.pixmap);
     ms.pixmap = None;
+    forget_drawn_frame();
     for (GC gc : {ms.copyGC, ms.backgroundGC, ms.infoGC, ms.alertGC, ms.measureGC, ms.cursorGC})
         XFreeGC(dpy, gc);
     for (int side = 0; side < 2; ++side) {

@@ -18,16 +18,20 @@ constexpr char kUsage[] =
     "    -viewall             view all files\n"
     "    -delayticks n        adjust delays (milliseconds)\n";
 
-// Paints a yellow square on the window from the test's own connection; the
-// program's next frame copies its pixmap over it. Returns whether it did.
-bool next_frame_repaints(Display *dpy, Window w, int x, int y)
+// Paints a yellow square on the window from the test's own connection, then
+// moves the pointer onto it: the view changes, so the program's next frame
+// copies its pixmap over the square. (Nothing tells the program about paint
+// from another client, and a frame at rest sends nothing.) Returns whether it did.
+bool next_frame_repaints(const XServer &server, Window w, int x, int y)
 {
+    Display *dpy = server.display();
     const std::uint32_t yellow = rgb_of(dpy, "yellow");
     GC gc = XCreateGC(dpy, w, 0, nullptr);
     XSetForeground(dpy, gc, yellow);
     XFillRectangle(dpy, w, gc, x - 2, y - 2, 5, 5);
     XFreeGC(dpy, gc);
     XSync(dpy, False);
+    xdotool(server, "mousemove --window " + std::to_string(w) + " " + std::to_string(x) + " " + std::to_string(y));
     return wait_until(
         [&] {
             const Image img = grab(dpy, w);
@@ -56,7 +60,7 @@ TEST(Startup, DefaultWindowIs640x480OnDarkBlue)
     window_size(server.display(), w, width, height);
     EXPECT_EQ(width, 640);
     EXPECT_EQ(height, 480);
-    ASSERT_TRUE(next_frame_repaints(server.display(), w, 5, 5));
+    ASSERT_TRUE(next_frame_repaints(server, w, 5, 5));
     const Image img = grab(server.display(), w);
     const std::uint32_t background = rgb_of(server.display(), "rgb:0/0/2");
     EXPECT_EQ(img.at(0, 0), background);
@@ -79,8 +83,8 @@ TEST(Startup, OwnOptionsAreAcceptedAndFramesRun)
         Program p(server, {args});
         const Window w = p.screen_window();
         ASSERT_NE(w, 0u) << args[0] << ": " << p.err();
-        EXPECT_TRUE(next_frame_repaints(server.display(), w, 100, 100)) << args[0];
-        EXPECT_TRUE(next_frame_repaints(server.display(), w, 300, 200)) << args[0];
+        EXPECT_TRUE(next_frame_repaints(server, w, 100, 100)) << args[0];
+        EXPECT_TRUE(next_frame_repaints(server, w, 300, 200)) << args[0];
         EXPECT_TRUE(p.running()) << args[0];
     }
 }
@@ -101,8 +105,8 @@ TEST(Startup, ResizedWindowIsFilledByTheNextFrames)
             return width == 800 && height == 600;
         },
         10));
-    EXPECT_TRUE(next_frame_repaints(dpy, w, 795, 595));
-    EXPECT_TRUE(next_frame_repaints(dpy, w, 700, 300));
+    EXPECT_TRUE(next_frame_repaints(server, w, 795, 595));
+    EXPECT_TRUE(next_frame_repaints(server, w, 700, 300));
     EXPECT_EQ(grab(dpy, w).at(799, 599), rgb_of(dpy, "rgb:0/0/2"));
 }
 
@@ -125,7 +129,7 @@ TEST(Startup, MissingFontsFallBackToTheServersFont)
                         "*measureFont: -nosuch-font-*", "-xrm", "*labelFonts: -nosuch-a-*, -nosuch-b-*"}});
     const Window w = p.screen_window();
     ASSERT_NE(w, 0u);
-    EXPECT_TRUE(next_frame_repaints(server.display(), w, 320, 240));
+    EXPECT_TRUE(next_frame_repaints(server, w, 320, 240));
     EXPECT_EQ(p.wait_exit(1), -1) << p.err();
     // The toolkit warns about each font it could not load; the program goes on.
     EXPECT_NE(p.err().find("nosuch"), std::string::npos);
