@@ -1,0 +1,70 @@
+#!/usr/bin/env bash
+# CPU that dirnaut and its X server spend while the viewer is at rest (velocity
+# 0, pointer still, nothing scanned), with the default frame delay: the program
+# built with frames at rest skipped against the same program built to draw
+# every frame, measured in the same run. Three runs of each; min/median/max.
+#
+# usage: bench/idle_bench.sh [seconds [runs]]   (default 10 3; needs Xvfb)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+seconds=${1:-10}
+runs=${2:-3}
+settle=3  # the first frames scan the directories that come into view
+
+build() {  # dir, idle skip on/off
+  cmake -S . -B "$1" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DDIRNAUT_BENCH=OFF -DDIRNAUT_IDLE_SKIP="$2" >/dev/null
+  cmake --build "$1" -j2 --target dirnaut >/dev/null
+}
+build build-idle-on ON
+build build-idle-off OFF
+
+ticks=$(getconf CLK_TCK)
+cpu_ticks() {  # utime + stime of a process, in clock ticks
+  awk '{print $14 + $15}' "/proc/$1/stat"
+}
+
+# Prints the share of one core that the program and the server used together.
+measure() {
+  local program=$1 fifo display xvfb app
+  fifo=$(mktemp -u)
+  mkfifo "$fifo"
+  Xvfb -displayfd 3 -nolisten tcp -screen 0 1024x768x24 3>"$fifo" 2>/dev/null &
+  xvfb=$!
+  read -r display <"$fifo"
+  rm -f "$fifo"
+  DISPLAY=:$display "$program" 2>/dev/null &
+  app=$!
+  sleep "$settle"
+  local a0 x0 a1 x1
+  a0=$(cpu_ticks "$app"); x0=$(cpu_ticks "$xvfb")
+  sleep "$seconds"
+  a1=$(cpu_ticks "$app"); x1=$(cpu_ticks "$xvfb")
+  kill "$app" "$xvfb"
+  wait "$app" "$xvfb" 2>/dev/null || true
+  awk -v a=$((a1 - a0)) -v x=$((x1 - x0)) -v t="$ticks" -v s="$seconds" \
+    'BEGIN { printf "%.3f %.3f %.3f\n", 100 * a / t / s, 100 * x / t / s, 100 * (a + x) / t / s }'
+}
+
+summary() {  # label, lines of "client server total"
+  sort -n -k3 <<<"$2" | awk -v label="$1" '
+    { c[NR] = $1; s[NR] = $2; t[NR] = $3 }
+    END { m = int((NR + 1) / 2)
+          printf "%-28s total %%core min %.2f median %.2f max %.2f (median run: client %.2f, server %.2f)\n",
+                 label, t[1], t[m], t[NR], c[m], s[m] }'
+}
+
+before="" after=""
+for ((i = 0; i < runs; ++i)); do  # alternated, so that load from elsewhere falls on both
+  before+=$(measure build-idle-off/dirnaut)$'\n'
+  after+=$(measure build-idle-on/dirnaut)$'\n'
+done
+before=${before%$'\n'}; after=${after%$'\n'}
+echo "at rest for ${seconds} s, default delay, ${runs} runs each (CPU of dirnaut + Xvfb, % of one core):"
+summary "every frame drawn (before)" "$before"
+summary "rest frames skipped (after)" "$after"
+mb=$(sort -n -k3 <<<"$before" | awk -v m=$(((runs + 1) / 2)) 'NR == m { print $3 }')
+ma=$(sort -n -k3 <<<"$after" | awk -v m=$(((runs + 1) / 2)) 'NR == m { print $3 }')
+awk -v b="$mb" -v a="$ma" 'BEGIN {
+  if (a > 0) printf "ratio after / before (medians): %.4f (before is %.0fx after)\n", a / b, b / a
+  else printf "ratio after / before (medians): %.4f (after below one clock tick)\n", a / b
+  printf "goal: after under 1 %% of a core: %s\n", a < 1 ? "met" : "not met" }'
