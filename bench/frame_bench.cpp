@@ -9,6 +9,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <ctime>
 #include <string>
@@ -338,50 +339,20 @@ double median(std::vector<double> v)
     return v[v.size() / 2];
 }
 
-}  // namespace
+// Frame and replay CPU time per frame, medians of rounds of frames.
+struct Costs {
+    long placed;
+    double frame, replay, sceneOnly;
+};
 
-int main(int argc, char **argv)
+Costs measure(Display *dpy, Window win, MainScreenPart &part, FrameUniverse &universe, Viewpoint &vp, bool report)
 {
-    // --scene-only: just the scene code, X calls skipped, for a profiler.
-    // --digest: a fingerprint of every result of a flight, nothing timed.
-    const bool sceneOnly = argc > 1 && std::string(argv[1]) == "--scene-only";
-    const bool digestOnly = argc > 1 && std::string(argv[1]) == "--digest";
-    Display *dpy = XOpenDisplay(nullptr);
-    if (dpy == nullptr) {
-        std::fprintf(stderr, "frame_bench: no X server (run it under xvfb-run -a)\n");
-        return 1;
-    }
-    init_trig_tables();
-    const Window win = XCreateSimpleWindow(dpy, DefaultRootWindow(dpy), 0, 0, kWidth, kHeight, 0, 0, 0);
-    XMapWindow(dpy, win);
-    XSync(dpy, False);
-
-    static MainScreenPart part{};
-    setup_part(part, dpy, win);
-    FrameUniverse universe;
-    build_frame_universe(universe, 20, 256);
-    Viewpoint vp{};
-    viewpoint_init(vp);
-    vp.levels[0].position = {0, 0.1, -1.6};
-
-    renderContext = RenderContext{};
-    renderContext.display = dpy;
-    renderContext.part = &part;
-    renderContext.pixmap = part.pixmap;
-    renderContext.width = kWidth;
-    renderContext.centerX = part.centerX;
-    renderContext.centerY = part.centerY;
-
-    if (digestOnly) {
-        std::printf("flight digest: %016llx\n",
-                    static_cast<unsigned long long>(flight_digest(dpy, win, part, universe, vp)));
-        return 0;
-    }
-
     // Settle the requests the first frames post, then record one frame.
     for (int i = 0; i < 20; ++i)
         frame(dpy, win, part, vp);
     XSync(dpy, False);
+    recorded.clear();
+    recordedSegments.clear();
     recording = true;
     frame(dpy, win, part, vp);
     recording = false;
@@ -390,20 +361,16 @@ int main(int argc, char **argv)
     long placed = 0;
     for (const auto &g : universe.contents)
         placed += static_cast<long>(g.size());
-    std::size_t arcs = 0, segmentCalls = 0, strings = 0;
-    for (const Recorded &r : recorded) {
-        arcs += r.call == Call::FillArc || r.call == Call::DrawArc;
-        segmentCalls += r.call == Call::DrawSegments;
-        strings += r.call == Call::DrawString;
-    }
-
-    if (sceneOnly) {
-        muted = true;
-        const double t0 = cpu_now();
-        for (int i = 0; i < 5000; ++i)
-            frame(dpy, win, part, vp);
-        std::printf("scene code alone: %.3f ms per frame\n", (cpu_now() - t0) / 5000 * 1e3);
-        return 0;
+    if (report) {
+        std::size_t arcs = 0, segmentCalls = 0, strings = 0;
+        for (const Recorded &r : recorded) {
+            arcs += r.call == Call::FillArc || r.call == Call::DrawArc;
+            segmentCalls += r.call == Call::DrawSegments;
+            strings += r.call == Call::DrawString;
+        }
+        std::printf("stars in reach: %ld in %zu galaxies\n", placed, universe.rootChildren.size());
+        std::printf("X calls per frame: %zu (%zu arcs, %zu segment lists, %zu strings), %zu segments\n",
+                    recorded.size(), arcs, segmentCalls, strings, recordedSegments.size());
     }
 
     constexpr int kRounds = 15;
@@ -432,15 +399,99 @@ int main(int argc, char **argv)
         mutedTimes.push_back((cpu_now() - t0) / kFrames);
     }
     muted = false;
-    const double f = median(frameTimes);
-    const double r = median(replayTimes);
-    std::printf("stars in reach: %ld in %zu galaxies\n", placed, universe.rootChildren.size());
-    std::printf("X calls per frame: %zu (%zu arcs, %zu segment lists, %zu strings), %zu segments\n", recorded.size(),
-                arcs, segmentCalls, strings, recordedSegments.size());
-    std::printf("client CPU per frame: %.3f ms (median of %d rounds of %d frames)\n", f * 1e3, kRounds, kFrames);
-    std::printf("raw replay of the same calls: %.3f ms\n", r * 1e3);
-    std::printf("ratio frame / replay: %.2f\n", f / r);
-    std::printf("scene code alone (X calls skipped): %.3f ms\n", median(mutedTimes) * 1e3);
+    return {placed, median(frameTimes), median(replayTimes), median(mutedTimes)};
+}
+
+void build_scene(FrameUniverse &universe, Viewpoint &vp, int galaxies, int starsPerGalaxy)
+{
+    universe = FrameUniverse{};
+    build_frame_universe(universe, galaxies, starsPerGalaxy);
+    vp = Viewpoint{};
+    viewpoint_init(vp);
+    vp.levels[0].position = {0, 0.1, -1.6};
+}
+
+}  // namespace
+
+// usage: frame_bench [--digest | --scene-only | --scale | galaxies stars-per-galaxy]
+int main(int argc, char **argv)
+{
+    // --scene-only: just the scene code, X calls skipped, for a profiler.
+    // --digest: a fingerprint of every result of a flight, nothing timed.
+    // --scale: the frame cost at about 1k, 5k and 20k stars in reach.
+    const std::string mode = argc > 1 ? argv[1] : "";
+    const bool sceneOnly = mode == "--scene-only";
+    const bool digestOnly = mode == "--digest";
+    const bool scale = mode == "--scale";
+    int galaxies = 20, starsPerGalaxy = 256;
+    if (argc > 2 && mode[0] != '-') {
+        galaxies = std::atoi(argv[1]);
+        starsPerGalaxy = std::atoi(argv[2]);
+        if (galaxies < 1 || starsPerGalaxy < 1) {
+            std::fprintf(stderr, "frame_bench: galaxies and stars per galaxy must be at least 1\n");
+            return 1;
+        }
+    }
+    Display *dpy = XOpenDisplay(nullptr);
+    if (dpy == nullptr) {
+        std::fprintf(stderr, "frame_bench: no X server (run it under xvfb-run -a)\n");
+        return 1;
+    }
+    init_trig_tables();
+    const Window win = XCreateSimpleWindow(dpy, DefaultRootWindow(dpy), 0, 0, kWidth, kHeight, 0, 0, 0);
+    XMapWindow(dpy, win);
+    XSync(dpy, False);
+
+    static MainScreenPart part{};
+    setup_part(part, dpy, win);
+    FrameUniverse universe;
+    Viewpoint vp{};
+    build_scene(universe, vp, galaxies, starsPerGalaxy);
+
+    renderContext = RenderContext{};
+    renderContext.display = dpy;
+    renderContext.part = &part;
+    renderContext.pixmap = part.pixmap;
+    renderContext.width = kWidth;
+    renderContext.centerX = part.centerX;
+    renderContext.centerY = part.centerY;
+
+    if (digestOnly) {
+        std::printf("flight digest: %016llx\n",
+                    static_cast<unsigned long long>(flight_digest(dpy, win, part, universe, vp)));
+        return 0;
+    }
+
+    if (sceneOnly) {
+        for (int i = 0; i < 20; ++i)
+            frame(dpy, win, part, vp);
+        muted = true;
+        const double t0 = cpu_now();
+        for (int i = 0; i < 5000; ++i)
+            frame(dpy, win, part, vp);
+        std::printf("scene code alone: %.3f ms per frame\n", (cpu_now() - t0) / 5000 * 1e3);
+        return 0;
+    }
+
+    if (scale) {
+        // The same density of galaxies, more of them: cost per star should hold.
+        std::printf("%8s %9s %11s %11s %7s %15s\n", "stars", "galaxies", "frame ms", "replay ms", "ratio",
+                    "frame us/star");
+        for (const int g : {4, 20, 80}) {
+            build_scene(universe, vp, g, 256);
+            const Costs c = measure(dpy, win, part, universe, vp, false);
+            std::printf("%8ld %9d %11.3f %11.3f %7.2f %15.4f\n", c.placed, g, c.frame * 1e3, c.replay * 1e3,
+                        c.frame / c.replay, c.frame * 1e6 / static_cast<double>(c.placed));
+        }
+        XCloseDisplay(dpy);
+        return 0;
+    }
+
+    const Costs c = measure(dpy, win, part, universe, vp, true);
+    std::printf("client CPU per frame: %.3f ms (median of 15 rounds of 40 frames)\n", c.frame * 1e3);
+    std::printf("raw replay of the same calls: %.3f ms\n", c.replay * 1e3);
+    std::printf("ratio frame / replay: %.2f\n", c.frame / c.replay);
+    std::printf("scene code alone (X calls skipped): %.3f ms\n", c.sceneOnly * 1e3);
     XCloseDisplay(dpy);
     return 0;
 }
