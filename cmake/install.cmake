@@ -13,7 +13,7 @@ add_custom_command(OUTPUT ${DIRNAUT_APP_DEFAULTS_FILE}
 add_custom_target(dirnaut_app_defaults_file ALL DEPENDS ${DIRNAUT_APP_DEFAULTS_FILE})
 
 pkg_get_variable(XT_APPDEFAULTDIR xt appdefaultdir)
-set(DIRNAUT_APPDEFAULTDIR "${XT_APPDEFAULTDIR}" CACHE PATH
+set(DIRNAUT_APPDEFAULTDIR "${XT_APPDEFAULTDIR}" CACHE STRING
     "Where the app-defaults file goes (relative paths lie under the install prefix)")
 
 install(TARGETS dirnaut RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
