@@ -6,6 +6,8 @@
 #include <X11/Xatom.h>
 #include <X11/Xutil.h>
 
+#include <algorithm>
+
 #include "tests/e2e/harness.h"
 
 namespace {
@@ -40,13 +42,24 @@ TEST(WindowManager, ShellAdvertisesDeleteAndItsProcess)
     ASSERT_NE(top, 0u) << p.err();
     Display *dpy = server.display();
 
+    // The properties follow the map request: wait for them.
     Atom *protocols = nullptr;
     int n = 0;
-    ASSERT_TRUE(XGetWMProtocols(dpy, top, &protocols, &n));
+    ASSERT_TRUE(wait_until([&] { return XGetWMProtocols(dpy, top, &protocols, &n) != 0; }, 10));
     const std::vector<Atom> advertised(protocols, protocols + n);
     XFree(protocols);
     EXPECT_EQ(advertised, std::vector<Atom>{atom(dpy, "WM_DELETE_WINDOW")});
 
+    ASSERT_TRUE(wait_until(
+        [&] {
+            int count = 0;
+            Atom *props = XListProperties(dpy, top, &count);
+            const Atom pid = atom(dpy, "_NET_WM_PID");
+            const bool has = props != nullptr && std::find(props, props + count, pid) != props + count;
+            XFree(props);
+            return has;
+        },
+        10));
     Atom type = None;
     int format = 0;
     unsigned long count = 0, after = 0;
