@@ -1,5 +1,6 @@
 #include "hud/hud_info.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "hud/hud_geometry.h"
@@ -70,13 +71,17 @@ InfoLayout info_layout(int width, int height, const FontMetrics &font)
     const long long lines = 4LL * (static_cast<long long>(font.ascent) + font.descent);
     const long long valueX = 32 + 16 * m;
     const long long helpX = width - 20 * m;
+    // With a short font (the server's 13-pixel default when the info font is
+    // missing) the lower help line would sit below the window: lift both
+    // lines just enough that it ends at the bottom edge.
+    const long long helpLift = std::max(0LL, 60 - lines + font.descent);
     InfoLayout l{};
     l.velocityCaption = point(32, 32);
     l.galaxyCaption = point(32, 62);
     l.velocity = point(valueX, 32);
     l.path = point(valueX, 62);
     l.picked = point(32, 92);
-    l.forwardHelp = point(helpX, height - lines + 30);
-    l.backwardHelp = point(helpX, height - lines + 60);
+    l.forwardHelp = point(helpX, height - lines + 30 - helpLift);
+    l.backwardHelp = point(helpX, height - lines + 60 - helpLift);
     return l;
 }

@@ -9,6 +9,7 @@
 #include "render/trig_tables.h"
 #include "shell/app.h"
 #include "shell/options.h"
+#include "shell/wm_protocols.h"
 #include "universe/universe.h"
 #include "widget/MainScreen.h"
 
@@ -36,7 +37,9 @@ int main(int argc, char **argv)
     Widget screen = XtVaCreateManagedWidget(screenName, mainScreenWidgetClass, toplevel, nullptr);
     XtGetApplicationResources(toplevel, &appData, appResources, appResourceCount, nullptr, 0);
     XtAddEventHandler(toplevel, 0, True, _XEditResCheckMessages, nullptr);
+    wm_bind_close(app, toplevel);
     XtRealizeWidget(toplevel);
+    wm_advertise(toplevel);
     XtAppAddTimeOut(XtWidgetToApplicationContext(screen), frame_interval(appData.delayTicks), tick_timeout,
                     screen);
     XtAppMainLoop(app);

@@ -139,7 +139,7 @@ std::uint32_t to_rgb(const Visual *visual, unsigned long pixel)
 
 // ---- XServer ---------------------------------------------------------------
 
-XServer::XServer(int width, int height, int screens)
+XServer::XServer(int width, int height, int screens, const std::string &fontPath)
 {
     int fds[2];
     if (pipe(fds) != 0)
@@ -158,6 +158,8 @@ XServer::XServer(int width, int height, int screens)
         std::vector<std::string> args = {"Xvfb", "-displayfd", fd, "-nolisten", "tcp", "-noreset"};
         for (int i = 0; i < screens; ++i)
             args.insert(args.end(), {"-screen", std::to_string(i), size});
+        if (!fontPath.empty())
+            args.insert(args.end(), {"-fp", fontPath});
         std::vector<char *> argv;
         for (std::string &a : args)
             argv.push_back(a.data());

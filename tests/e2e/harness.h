@@ -15,10 +15,11 @@
 
 namespace e2e {
 
-// An Xvfb server on a free display number, with the core X fonts.
+// An Xvfb server on a free display number, with the core X fonts, or with
+// only the font directories of fontPath (comma-separated) when it is given.
 class XServer {
 public:
-    explicit XServer(int width = 1280, int height = 1024, int screens = 1);
+    explicit XServer(int width = 1280, int height = 1024, int screens = 1, const std::string &fontPath = {});
     ~XServer();
     XServer(const XServer &) = delete;
     XServer &operator=(const XServer &) = delete;

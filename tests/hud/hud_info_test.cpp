@@ -150,6 +150,24 @@ TEST(HudInfoText, PanelLayout)
         EXPECT_EQ(w.p.y, w.y);
     }
 
+    // Fonts too short for the help lines to fit below their usual place: the
+    // lower line's descent ends on the last row; the gap between them stays.
+    const struct {
+        FontMetrics font;
+        int height, forwardY, backwardY;
+    } shortFonts[] = {
+        {{6, 11, 2}, 480, 448, 478},  // the 13-pixel fixed font
+        {{6, 12, 3}, 480, 447, 477},
+        {{6, 14, 1}, 200, 169, 199},
+        {{6, 14, 4}, 480, 438, 468},  // fits: unchanged
+    };
+    for (const auto &c : shortFonts) {
+        const InfoLayout s = info_layout(640, c.height, c.font);
+        EXPECT_EQ(s.forwardHelp.y, c.forwardY) << c.font.ascent << "+" << c.font.descent;
+        EXPECT_EQ(s.backwardHelp.y, c.backwardY) << c.font.ascent << "+" << c.font.descent;
+        EXPECT_EQ(s.forwardHelp.x, 640 - 20 * 6);
+    }
+
     // Metrics from a broken font must not wrap coordinates round.
     const InfoLayout wild = info_layout(65535, 65535, FontMetrics{30000, 30000, 30000});
     EXPECT_EQ(wild.velocity.x, SHRT_MAX);
