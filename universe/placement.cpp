@@ -47,7 +47,10 @@ Vec3 star_dir(double alpha, double beta)
 
 double star_size(std::int64_t fileSize)
 {
-    const std::int64_t q = fileSize / 4096;
+    // A negative size (a broken file system or a device that reports one)
+    // counts as empty: the cube root of a negative block count is NaN, which
+    // would spread to the whole galaxy through the size factor.
+    const std::int64_t q = fileSize > 0 ? fileSize / 4096 : 0;
     // Most files are smaller than one block; pow(0, 1/3) is 0 anyway.
     if (q == 0)
         return 1.0;

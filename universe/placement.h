@@ -30,6 +30,7 @@ void byte_sum_angles(const char *text, double &a, double &b);
 Vec3 star_dir(double alpha, double beta);
 
 // Radius before the galaxy is fitted: cube root of whole 4096-byte blocks, plus 1.
+// A negative size counts as 0, so the radius is always finite and at least 1.
 double star_size(std::int64_t fileSize);
 
 // The plane of a galaxy's ring, from the byte-sum angles of its name.
