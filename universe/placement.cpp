@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "universe/star.h"
+
 NameMetrics name_metrics(const char *name)
 {
     NameMetrics m{};
@@ -47,7 +49,10 @@ Vec3 star_dir(double alpha, double beta)
 
 double star_size(std::int64_t fileSize)
 {
-    const std::int64_t q = fileSize / 4096;
+    // A negative size (a broken file system or a device that reports one)
+    // counts as empty: the cube root of a negative block count is NaN, which
+    // would spread to the whole galaxy through the size factor.
+    const std::int64_t q = fileSize > 0 ? fileSize / 4096 : 0;
     // Most files are smaller than one block; pow(0, 1/3) is 0 anyway.
     if (q == 0)
         return 1.0;
@@ -69,4 +74,36 @@ double distance_factor(int maxDistance, int minDistance)
     if (minDistance < 0)
         return 0.8 / -minDistance;
     return 0.0;
+}
+
+void place_star(Star &s, const NameMetrics &m, std::int64_t fileSize)
+{
+    s.colorSeed = m.colorSeed;
+    s.size = s.kind == STAR_WORMHOLE ? 1.0 : star_size(fileSize);
+    if (s.kind == STAR_GALAXY)
+        ring_axes(m.a, m.b, s.axis1, s.axis2);
+    else if (s.kind == STAR_WORMHOLE)
+        s.startTangent = star_dir(m.a, m.b);
+    s.position = star_dir(m.e, m.o);
+    vec3_scale(s.position, m.distance);
+}
+
+void GalaxyEnvelope::include(double size, int distance)
+{
+    if (size > maxSize)
+        maxSize = size;
+    if (distance > maxDistance)
+        maxDistance = distance;
+    if (distance < minDistance)
+        minDistance = distance;
+}
+
+void fit_stars(Star *stars, int n, const GalaxyEnvelope &envelope)
+{
+    const double sizeFactor = 0.05 / envelope.maxSize;
+    const double distanceFactor = distance_factor(envelope.maxDistance, envelope.minDistance);
+    for (int i = 0; i < n; ++i) {
+        stars[i].size *= sizeFactor;
+        vec3_scale(stars[i].position, distanceFactor);
+    }
 }

@@ -4,6 +4,8 @@
 
 #include "shell/vec3.h"
 
+struct Star;
+
 // Everything a star's place, size and orientation is made of. All of it follows
 // from the entry's name, type and size alone, so an unchanged directory always
 // looks the same.
@@ -30,6 +32,7 @@ void byte_sum_angles(const char *text, double &a, double &b);
 Vec3 star_dir(double alpha, double beta);
 
 // Radius before the galaxy is fitted: cube root of whole 4096-byte blocks, plus 1.
+// A negative size counts as 0, so the radius is always finite and at least 1.
 double star_size(std::int64_t fileSize);
 
 // The plane of a galaxy's ring, from the byte-sum angles of its name.
@@ -40,3 +43,20 @@ void ring_axes(double a, double b, Vec3 &axis1, Vec3 &axis2);
 // when every distance is zero (all stars sit at the centre) the factor is 0,
 // so positions stay finite whatever the names.
 double distance_factor(int maxDistance, int minDistance);
+
+// Gives a star whose kind is set its colour seed, its size before fitting (a
+// wormhole's is 1 whatever the link's own size), its unfitted position and
+// its kind's orientation: a galaxy's ring axes, a wormhole's start tangent.
+void place_star(Star &s, const NameMetrics &m, std::int64_t fileSize);
+
+// The extremes of one scan's stars, which the fit scales by.
+struct GalaxyEnvelope {
+    double maxSize = 0;
+    int maxDistance = 0;
+    int minDistance = 0;
+    void include(double size, int distance);
+};
+
+// Fits n placed stars into their galaxy: the largest gets size 0.05 and the
+// farthest lies at 0.8 (see distance_factor).
+void fit_stars(Star *stars, int n, const GalaxyEnvelope &envelope);

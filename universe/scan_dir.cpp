@@ -68,8 +68,7 @@ bool prepare_chain(ScanContext &ctx)
     return true;
 }
 
-bool fill_galaxy(Star &s, const struct stat &st, std::size_t fullLength, const NameMetrics &m,
-                 uid_t user)
+bool fill_galaxy(Star &s, const struct stat &st, std::size_t fullLength, uid_t user)
 {
     s.path = static_cast<char *>(std::malloc(fullLength + 2));
     if (s.path == nullptr)
@@ -79,13 +78,11 @@ bool fill_galaxy(Star &s, const struct stat &st, std::size_t fullLength, const N
     s.path[fullLength + 1] = '\0';
     s.kind = STAR_GALAXY;
     s.readable = galaxy_readable(st.st_mode, st.st_uid, user);
-    s.size = star_size(st.st_size);
     s.request = REQUEST_NONE;
-    ring_axes(m.a, m.b, s.axis1, s.axis2);
     return true;
 }
 
-bool fill_wormhole(Star &s, ScanContext &ctx, const NameMetrics &m)
+bool fill_wormhole(Star &s, ScanContext &ctx)
 {
     const ssize_t length = readlink(fullPath, linkTarget, PATH_MAX);
     if (length < 0 || length >= PATH_MAX || !prepare_chain(ctx))
@@ -97,10 +94,8 @@ bool fill_wormhole(Star &s, ScanContext &ctx, const NameMetrics &m)
     s.kind = STAR_WORMHOLE;
     s.spanGalaxy = span_galaxy(galaxyChain, ctx.chainTop, s.linkComponents);
     s.target = nullptr;
-    s.startTangent = star_dir(m.a, m.b);
     s.endTangent = end_tangent(s.linkComponents);
     s.readable = 1;
-    s.size = 1;
     return true;
 }
 
@@ -132,14 +127,13 @@ EntryResult fill_star(Star &s, ScanContext &ctx, const char *name, int &distance
     case STAR_PLANET:
         s.kind = STAR_PLANET;
         s.readable = planet_readable(st.st_mode, st.st_uid, ctx.user);
-        s.size = star_size(st.st_size);
         s.fileSize = st.st_size;
         break;
     case STAR_GALAXY:
-        filled = fill_galaxy(s, st, fullLength, m, ctx.user);
+        filled = fill_galaxy(s, st, fullLength, ctx.user);
         break;
     case STAR_WORMHOLE:
-        filled = fill_wormhole(s, ctx, m);
+        filled = fill_wormhole(s, ctx);
         break;
     }
     if (!filled) {
@@ -147,10 +141,8 @@ EntryResult fill_star(Star &s, ScanContext &ctx, const char *name, int &distance
         return EntryResult::skipped;
     }
 
-    s.colorSeed = m.colorSeed;
     s.parent = ctx.galaxy;
-    s.position = star_dir(m.e, m.o);
-    vec3_scale(s.position, m.distance);
+    place_star(s, m, st.st_size);
     distance = m.distance;
     return EntryResult::kept;
 }
@@ -188,9 +180,7 @@ void scan_dir(Star *g)
     std::memcpy(fullPath, g->path, ctx.pathLength);
 
     int n = 0;
-    double maxSize = 0;
-    int maxDistance = 0;
-    int minDistance = 0;
+    GalaxyEnvelope envelope;
     while (const dirent *entry = readdir(dir)) {
         if (n == kMaxStars) {
             std::fprintf(stderr, "scan_dir: too many stars: %d in %s\n", n, g->path);
@@ -208,12 +198,7 @@ void scan_dir(Star *g)
         }
         if (result == EntryResult::skipped)
             continue;
-        if (s.size > maxSize)
-            maxSize = s.size;
-        if (distance > maxDistance)
-            maxDistance = distance;
-        if (distance < minDistance)
-            minDistance = distance;
+        envelope.include(s.size, distance);
         ++n;
     }
     closedir(dir);
@@ -226,12 +211,7 @@ void scan_dir(Star *g)
         g->childCount = 0;
         return;
     }
-    const double sizeFactor = 0.05 / maxSize;
-    const double distanceFactor = distance_factor(maxDistance, minDistance);
-    for (int i = 0; i < n; ++i) {
-        scanScratch[i].size *= sizeFactor;
-        vec3_scale(scanScratch[i].position, distanceFactor);
-    }
+    fit_stars(scanScratch, n, envelope);
     std::memcpy(children, scanScratch, n * sizeof(Star));
     g->children = children;
     g->childCount = n;

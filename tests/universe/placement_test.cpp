@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdint>
+#include <limits>
 #include <string>
 
 #include "universe/placement.h"
@@ -83,6 +85,16 @@ TEST(Placement, StarSizeCountsWholeBlocks)
     EXPECT_DOUBLE_EQ(star_size(4096), 2);
     EXPECT_NEAR(star_size(100000), 3.884499, 1e-6);
     EXPECT_NEAR(star_size(27 * 4096 + 4095), 4, 1e-12);
+}
+
+TEST(Placement, NegativeSizesCountAsEmpty)
+{
+    for (const std::int64_t size : {std::int64_t{-1}, std::int64_t{-4096}, std::int64_t{-4097 * 4096},
+                                    std::numeric_limits<std::int64_t>::min()}) {
+        SCOPED_TRACE(size);
+        EXPECT_EQ(star_size(size), 1);
+    }
+    EXPECT_TRUE(std::isfinite(star_size(std::numeric_limits<std::int64_t>::max())));
 }
 
 TEST(Placement, DistanceFactorStaysFinite)
