@@ -167,5 +167,8 @@ int main(int argc, char **argv)
     std::printf("bytes per star: %.1f requested, %.1f held by the allocator (record %zu)\n",
                 static_cast<double>(requested) / count, static_cast<double>(usable) / count,
                 sizeof(Star));
+    constexpr double kBytesPerStarTarget = 200;
+    std::printf("ratio bytes held per star / %.0f target: %.3f; record alone / target: %.3f\n", kBytesPerStarTarget,
+                static_cast<double>(usable) / count / kBytesPerStarTarget, sizeof(Star) / kBytesPerStarTarget);
     return 0;
 }
