@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/universe/star_tree.h"
 #include "universe/link_path.h"
 #include "universe/universe.h"
 #include "universe/wormholes.h"
@@ -36,19 +37,7 @@ Star star(const char *name, StarKind kind, const char *linkTarget = nullptr)
     return s;
 }
 
-// Scanned galaxy g gets these children, which point back at it.
-Star *adopt(Star &g, const std::vector<Star> &kids)
-{
-    g.scanned = 1;
-    g.childCount = static_cast<int>(kids.size());
-    g.children = static_cast<Star *>(std::malloc(kids.size() * sizeof(Star)));
-    int i = 0;
-    for (const Star &k : kids) {
-        g.children[i] = k;
-        g.children[i++].parent = &g;
-    }
-    return g.children;
-}
+using fixture::set_children;
 
 void collect(Star *g, std::set<const Star *> &all)
 {
@@ -117,12 +106,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     };
     reset_root_galaxy();
     rootGalaxy.request = REQUEST_NONE;
-    Star *top = adopt(rootGalaxy, with_link(0, {star("a", STAR_GALAXY), star("x", STAR_PLANET),
+    Star *top = set_children(rootGalaxy, with_link(0, {star("a", STAR_GALAXY), star("x", STAR_PLANET),
                                                 star("e", STAR_GALAXY), star("w", STAR_WORMHOLE, "a/b")}));
     top[2].scanned = 1;
-    Star *a = adopt(top[0], with_link(1, {star("b", STAR_GALAXY), star("..", STAR_PLANET),
+    Star *a = set_children(top[0], with_link(1, {star("b", STAR_GALAXY), star("..", STAR_PLANET),
                                           star("l", STAR_WORMHOLE, "/")}));
-    adopt(a[0], with_link(2, {star("c", STAR_GALAXY), star("f", STAR_PLANET),
+    set_children(a[0], with_link(2, {star("c", STAR_GALAXY), star("f", STAR_PLANET),
                                         star("b", STAR_WORMHOLE, "../b/f")}));
     Star *homes[3] = {&rootGalaxy, &top[0], &a[0]};
     Star *link = &homes[home]->children[homes[home]->childCount - 1];

@@ -16,6 +16,7 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/universe/star_tree.h"
 #include "universe/link_path.h"
 #include "universe/scan_dir.h"
 #include "universe/universe.h"
@@ -135,21 +136,6 @@ inline Star wormhole(const char *name, const char *target)
     s.readable = 1;
     s.linkComponents = make_link_components(target, std::strlen(target));
     return s;
-}
-
-// Makes g scanned with these children (built top-down, so parent pointers
-// point at the records' final places).
-inline void set_children(Star &g, const std::vector<Star> &kids)
-{
-    g.scanned = 1;
-    g.childCount = static_cast<int>(kids.size());
-    g.children = static_cast<Star *>(std::malloc(kids.size() * sizeof(Star)));
-    int i = 0;
-    for (const Star &k : kids) {
-        g.children[i] = k;
-        g.children[i].parent = &g;
-        ++i;
-    }
 }
 
 // A galaxy record that stands for a real directory, owned by the test.
