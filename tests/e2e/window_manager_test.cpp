@@ -34,14 +34,24 @@ void send_protocol(Display *dpy, Window w, const char *protocol)
     XSync(dpy, False);
 }
 
-TEST(WindowManager, ShellAdvertisesDeleteAndItsProcess)
-{
-    XServer server;
-    Program p(server, {});
-    const Window top = p.wait_for_window();
-    ASSERT_NE(top, 0u) << p.err();
-    Display *dpy = server.display();
+// The program running on a server of its own, its top-level window mapped.
+class WindowManager : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        top = p.wait_for_window();
+        ASSERT_NE(top, 0u) << p.err();
+        dpy = server.display();
+    }
 
+    XServer server;
+    Program p{server, {}};
+    Window top = 0;
+    Display *dpy = nullptr;
+};
+
+TEST_F(WindowManager, ShellAdvertisesDeleteAndItsProcess)
+{
     // The properties follow the map request: wait for them.
     Atom *protocols = nullptr;
     int n = 0;
@@ -73,14 +83,8 @@ TEST(WindowManager, ShellAdvertisesDeleteAndItsProcess)
     XFree(data);
 }
 
-TEST(WindowManager, DeleteRequestEndsTheProgramWithStatusZero)
+TEST_F(WindowManager, DeleteRequestEndsTheProgramWithStatusZero)
 {
-    XServer server;
-    Program p(server, {});
-    const Window top = p.wait_for_window();
-    ASSERT_NE(top, 0u) << p.err();
-    Display *dpy = server.display();
-
     // Other protocol messages leave it running.
     for (const char *other : {"WM_TAKE_FOCUS", "_NET_WM_PING"})
         send_protocol(dpy, top, other);

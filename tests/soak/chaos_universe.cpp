@@ -13,6 +13,8 @@
 #include <stdexcept>
 #include <string>
 
+#include "tests/universe/file_tree.h"
+
 namespace soak {
 
 namespace {
@@ -185,31 +187,9 @@ void build_chaos_universe(const std::string &root)
     close(r);
 }
 
-namespace {
-
-void remove_at(int parent, const char *name)
-{
-    const int fd = openat(parent, name, O_RDONLY | O_DIRECTORY | O_NOFOLLOW);
-    if (fd < 0) {
-        unlinkat(parent, name, 0);
-        return;
-    }
-    if (DIR *d = fdopendir(fd)) {
-        while (const dirent *e = readdir(d))
-            if (std::strcmp(e->d_name, ".") != 0 && std::strcmp(e->d_name, "..") != 0)
-                remove_at(dirfd(d), e->d_name);
-        closedir(d);
-    } else {
-        close(fd);
-    }
-    unlinkat(parent, name, AT_REMOVEDIR);
-}
-
-}  // namespace
-
 void remove_tree(const std::string &path)
 {
-    remove_at(AT_FDCWD, path.c_str());
+    fixture::remove_tree_at(AT_FDCWD, path.c_str());
 }
 
 }  // namespace soak

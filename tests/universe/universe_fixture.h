@@ -16,32 +16,13 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/universe/file_tree.h"
 #include "tests/universe/star_tree.h"
 #include "universe/link_path.h"
 #include "universe/scan_dir.h"
 #include "universe/universe.h"
 
 namespace fixture {
-
-// Removes a tree through directory descriptors, so even paths longer than the
-// system accepts go away.
-inline void remove_tree_at(int parent, const char *name)
-{
-    const int fd = openat(parent, name, O_RDONLY | O_DIRECTORY | O_NOFOLLOW);
-    if (fd >= 0) {
-        if (DIR *d = fdopendir(fd)) {
-            while (const dirent *e = readdir(d))
-                if (std::strcmp(e->d_name, ".") != 0 && std::strcmp(e->d_name, "..") != 0)
-                    remove_tree_at(dirfd(d), e->d_name);
-            closedir(d);
-        } else {
-            close(fd);
-        }
-        unlinkat(parent, name, AT_REMOVEDIR);
-    } else {
-        unlinkat(parent, name, 0);
-    }
-}
 
 // A fresh directory on tmpfs, where new directories report sizes below one
 // block, as the placement arithmetic expects of small directories.
