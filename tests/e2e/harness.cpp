@@ -243,7 +243,7 @@ Program::Program(const XServer &server, const RunOptions &options) : server_(ser
     const std::string dir = make_temp_dir("dirnaut-run-");
     outPath_ = dir + "/stdout";
     errPath_ = dir + "/stderr";
-    const std::string program = program_path();
+    const std::string program = options.program.empty() ? program_path() : options.program;
     std::fflush(nullptr);
     pid_ = fork();
     if (pid_ == 0) {
@@ -385,7 +385,12 @@ Image grab(Display *dpy, Window w)
     XWindowAttributes a;
     if (w == 0 || !XGetWindowAttributes(dpy, w, &a))
         return image;
+    // The window may change between the two requests (resized, moved partly
+    // off the screen, unmapped): the read then fails with an X error, which
+    // must give an empty image rather than end the test process.
+    XErrorHandler previous = XSetErrorHandler([](Display *, XErrorEvent *) { return 0; });
     XImage *x = XGetImage(dpy, w, 0, 0, a.width, a.height, AllPlanes, ZPixmap);
+    XSetErrorHandler(previous);
     if (x == nullptr)
         return image;
     image.width = a.width;
