@@ -10,7 +10,6 @@ void free_star_contents(Star &s)
     switch (s.kind) {
     case STAR_GALAXY:
         release_galaxy(&s);
-        std::free(s.path);
         break;
     case STAR_WORMHOLE:
         free_link_components(s.linkComponents);
@@ -18,7 +17,6 @@ void free_star_contents(Star &s)
     case STAR_PLANET:
         break;
     }
-    std::free(s.name);
 }
 
 void release_galaxy(Star *g)
@@ -27,7 +25,7 @@ void release_galaxy(Star *g)
         g->scanned = 0;
         for (int i = 0; i < g->childCount; ++i)
             free_star_contents(g->children[i]);
-        std::free(g->children);
+        std::free(g->children);  // with the children's names and paths
         g->children = nullptr;
         g->childCount = 0;
     }

@@ -2,6 +2,7 @@
 
 #include "universe/star.h"
 
-// Frees what one record owns: its name, a galaxy's path and everything below
-// it, a wormhole's link components. The record itself belongs to its array.
+// Frees what one record owns: everything below a galaxy, a wormhole's link
+// components. The record and its name and path belong to its parent's
+// children block.
 void free_star_contents(Star &s);

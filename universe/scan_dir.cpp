@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "universe/children_block.h"
 #include "universe/entry_kind.h"
 #include "universe/link_path.h"
 #include "universe/placement.h"
@@ -20,6 +21,10 @@ namespace {
 // A scan builds its stars here, so the galaxy's own array is allocated once,
 // at its final size.
 Star scanScratch[kMaxStars];
+
+// Their names and paths are written one after another here until the block is
+// made; only the bytes a scan writes are ever touched.
+char scanText[kMaxStars * (sizeof(dirent::d_name) + PATH_MAX + 1)];
 
 // Paths are formed in buffers as large as the system accepts. An entry whose
 // path would not fit is skipped rather than cut short: a truncated path could
@@ -36,14 +41,13 @@ int galaxyChainCapacity = 0;
 
 ScanNoticeProc scanNoticeProc = nullptr;
 
-enum class EntryResult { kept, skipped, outOfMemory };
-
 struct ScanContext {
     Star *galaxy;
     std::size_t pathLength;
     bool inRoot;
     uid_t user;
     int chainTop;  // index of the root in galaxyChain; -1 until a link needs it
+    char *text;    // where the next name or path goes in scanText
 };
 
 // Fills galaxyChain on the first link of a scan; false when memory runs out.
@@ -68,18 +72,16 @@ bool prepare_chain(ScanContext &ctx)
     return true;
 }
 
-bool fill_galaxy(Star &s, const struct stat &st, std::size_t fullLength, uid_t user)
+void fill_galaxy(Star &s, const struct stat &st, std::size_t fullLength, ScanContext &ctx)
 {
-    s.path = static_cast<char *>(std::malloc(fullLength + 2));
-    if (s.path == nullptr)
-        return false;
+    s.path = ctx.text;
     std::memcpy(s.path, fullPath, fullLength);
     s.path[fullLength] = '/';
     s.path[fullLength + 1] = '\0';
+    ctx.text += fullLength + 2;
     s.kind = STAR_GALAXY;
-    s.readable = galaxy_readable(st.st_mode, st.st_uid, user);
+    s.readable = galaxy_readable(st.st_mode, st.st_uid, ctx.user);
     s.request = REQUEST_NONE;
-    return true;
 }
 
 bool fill_wormhole(Star &s, ScanContext &ctx)
@@ -99,27 +101,28 @@ bool fill_wormhole(Star &s, ScanContext &ctx)
     return true;
 }
 
-// Builds the star for one listed entry in s; distance receives its D.
-EntryResult fill_star(Star &s, ScanContext &ctx, const char *name, int &distance)
+// Builds the star for one listed entry in s; distance receives its D. False
+// when the entry is not shown.
+bool fill_star(Star &s, ScanContext &ctx, const char *name, int &distance)
 {
     const std::size_t nameLength = std::strlen(name);
     const std::size_t fullLength = ctx.pathLength + nameLength;
     if (fullLength >= sizeof fullPath)
-        return EntryResult::skipped;
+        return false;
     std::memcpy(fullPath + ctx.pathLength, name, nameLength + 1);
 
     struct stat st;
     if (lstat(fullPath, &st) != 0)
-        return EntryResult::skipped;
+        return false;
     StarKind kind;
     if (!classify_entry(st.st_mode, ctx.inRoot, kind))
-        return EntryResult::skipped;
+        return false;
 
     s = Star{};
-    s.name = static_cast<char *>(std::malloc(nameLength + 1));
-    if (s.name == nullptr)
-        return EntryResult::outOfMemory;
+    char *const text = ctx.text;
+    s.name = text;
     std::memcpy(s.name, name, nameLength + 1);
+    ctx.text += nameLength + 1;
 
     const NameMetrics m = name_metrics(name);
     bool filled = true;
@@ -130,21 +133,21 @@ EntryResult fill_star(Star &s, ScanContext &ctx, const char *name, int &distance
         s.fileSize = st.st_size;
         break;
     case STAR_GALAXY:
-        filled = fill_galaxy(s, st, fullLength, ctx.user);
+        fill_galaxy(s, st, fullLength, ctx);
         break;
     case STAR_WORMHOLE:
         filled = fill_wormhole(s, ctx);
         break;
     }
     if (!filled) {
-        std::free(s.name);
-        return EntryResult::skipped;
+        ctx.text = text;
+        return false;
     }
 
     s.parent = ctx.galaxy;
     place_star(s, m, st.st_size);
     distance = m.distance;
-    return EntryResult::kept;
+    return true;
 }
 
 void discard_scratch(int n)
@@ -170,7 +173,7 @@ void scan_dir(Star *g)
     if (!g->readable)
         return;
 
-    ScanContext ctx{g, std::strlen(g->path), false, getuid(), -1};
+    ScanContext ctx{g, std::strlen(g->path), false, getuid(), -1, scanText};
     ctx.inRoot = ctx.pathLength == 1 && g->path[0] == '/';
     if (ctx.pathLength >= sizeof fullPath)
         return;  // longer than the system accepts: opendir would refuse it too
@@ -190,13 +193,7 @@ void scan_dir(Star *g)
             continue;
         Star &s = scanScratch[n];
         int distance = 0;
-        const EntryResult result = fill_star(s, ctx, entry->d_name, distance);
-        if (result == EntryResult::outOfMemory) {
-            closedir(dir);
-            discard_scratch(n);
-            return;
-        }
-        if (result == EntryResult::skipped)
+        if (!fill_star(s, ctx, entry->d_name, distance))
             continue;
         envelope.include(s.size, distance);
         ++n;
@@ -205,14 +202,13 @@ void scan_dir(Star *g)
     if (n == 0)
         return;
 
-    auto *children = static_cast<Star *>(std::malloc(n * sizeof(Star)));
+    fit_stars(scanScratch, n, envelope);
+    Star *children = make_children(scanScratch, n);
     if (children == nullptr) {
         discard_scratch(n);
         g->childCount = 0;
         return;
     }
-    fit_stars(scanScratch, n, envelope);
-    std::memcpy(children, scanScratch, n * sizeof(Star));
     g->children = children;
     g->childCount = n;
 }

@@ -115,6 +115,35 @@ TEST(Universe, ReleaseAndRescanGiveTheSameStars)
     EXPECT_EQ(describe(g.star), first);
 }
 
+TEST(Universe, StarsKeepTheirNamesAndPathsThroughLaterScans)
+{
+    // Each scan builds its names in the same scratch text; the stars of an
+    // earlier scan must not be reading it.
+    fixture::TempDir dir("keep");
+    fixture::make_dir(dir / "a");
+    fixture::make_file(dir / "b");
+    fixture::make_link("a/x", dir / "c");
+    fixture::make_file(dir / "a/a_much_longer_name_that_covers_the_first_ones");
+    fixture::make_dir(dir / "a/another_directory_with_a_long_name");
+
+    fixture::FixtureGalaxy g(dir.path());
+    scan_dir(&g.star);
+    const std::string first = describe(g.star);
+    Star *a = child(g.star, "a");
+    ASSERT_NE(a, nullptr);
+    scan_dir(a);
+    ASSERT_EQ(a->childCount, 2);
+    EXPECT_EQ(describe(g.star), first);
+    EXPECT_EQ(child(*a, "another_directory_with_a_long_name")->path,
+              dir.path() + "/a/another_directory_with_a_long_name/");
+
+    // Released and scanned again below a kept parent: the parent's stars stay.
+    release_galaxy(a);
+    scan_dir(a);
+    EXPECT_EQ(describe(g.star), first);
+    EXPECT_NE(child(*a, "a_much_longer_name_that_covers_the_first_ones"), nullptr);
+}
+
 TEST(Universe, RequestPassServesScansAndReleases)
 {
     fixture::TempDir dir("pass");
