@@ -11,10 +11,19 @@ void place_star(GalaxyLevel *level, Star *star, const Vec3 &p, double s)
     star->viewScale = s;
     if (star->kind != STAR_GALAXY || !star->scanned || star == renderContext.skipGalaxy)
         return;
+    const Star *skip = renderContext.skipGalaxy;
     for (int i = 0; i < star->childCount; ++i) {
         Star &child = star->children[i];
         const Vec3 q{child.position.x * s + p.x, child.position.y * s + p.y, child.position.z * s + p.z};
-        place_star(level, &child, q, child.size * s);
+        const double cs = child.size * s;
+        if (child.kind == STAR_GALAXY && child.scanned && &child != skip) {
+            place_star(level, &child, q, cs);
+            continue;
+        }
+        // A leaf, placed here: most children are, and this runs for every star.
+        child.level = level;
+        child.viewPosition = q;
+        child.viewScale = cs;
     }
 }
 

@@ -73,7 +73,13 @@ inline bool in_view_cone(const Vec3 &v)
 
 // Cuts the segment at z = 0.001, writing the moved end back; false when the
 // whole segment lies behind (a point exactly on the plane counts as behind).
-bool clip_to_near_plane(Vec3 &p0, Vec3 &p1);
+bool clip_segment_crossing(Vec3 &p0, Vec3 &p1);
+inline bool clip_to_near_plane(Vec3 &p0, Vec3 &p1)
+{
+    if (p0.z > kNearPlane && p1.z > kNearPlane)
+        return true;  // the common case, kept inline
+    return clip_segment_crossing(p0, p1);
+}
 
 // Clips and projects the steps of a polyline whose end point is carried on as
 // the next start (as clipped). An end that the clip left alone is projected
@@ -81,7 +87,22 @@ bool clip_to_near_plane(Vec3 &p0, Vec3 &p1);
 struct SegmentProjector {
     ScreenPoint last{};
     bool lastValid = false;
-    bool clip_and_project(Vec3 &p0, Vec3 &p1, XSegment &out);
+    // Inline: it runs for every step of every ring and curve.
+    bool clip_and_project(Vec3 &p0, Vec3 &p1, XSegment &out)
+    {
+        const bool startKept = p0.z > kNearPlane;
+        if (!clip_to_near_plane(p0, p1)) {
+            lastValid = false;
+            return false;
+        }
+        // p0 is the previous p1 as clipped; when the clip left it alone now, its
+        // projection is the one made last time.
+        const ScreenPoint s0 = startKept && lastValid ? last : project_to_screen(p0);
+        last = project_to_screen(p1);
+        lastValid = true;
+        out = {s0.x, s0.y, last.x, last.y};
+        return true;
+    }
 };
 
 // width x r / d truncated towards zero, saturating at the int range (a galaxy's

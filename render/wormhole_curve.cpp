@@ -1,5 +1,7 @@
 #include "render/wormhole_curve.h"
 
+#include <array>
+
 #include "render/projection.h"
 
 void restate_units(Vec3 &a, Vec3 &b, double cumulativeA, double cumulativeB)
@@ -12,13 +14,25 @@ void restate_units(Vec3 &a, Vec3 &b, double cumulativeA, double cumulativeB)
         vec3_scale(a, cumulativeA / cumulativeB);
 }
 
+namespace {
+
+// The curve parameter of each point, i / 29, worked out once by the compiler.
+constexpr auto kCurveT = [] {
+    std::array<double, kCurvePoints> t{};
+    for (int i = 0; i < kCurvePoints; ++i)
+        t[i] = i / 29.0;
+    return t;
+}();
+
+}  // namespace
+
 void curve_points(const Vec3 &a, const Vec3 &b, const Vec3 &ta, const Vec3 &tb, Vec3 out[kCurvePoints])
 {
     const Vec3 d{b.x - a.x, b.y - a.y, b.z - a.z};
     const Vec3 e{ta.x + tb.x - 2 * d.x, ta.y + tb.y - 2 * d.y, ta.z + tb.z - 2 * d.z};
     const Vec3 f{3 * d.x - 2 * ta.x - tb.x, 3 * d.y - 2 * ta.y - tb.y, 3 * d.z - 2 * ta.z - tb.z};
     for (int i = 0; i < kCurvePoints; ++i) {
-        const double t = i / 29.0;
+        const double t = kCurveT[i];
         out[i] = {((e.x * t + f.x) * t + ta.x) * t + a.x, ((e.y * t + f.y) * t + ta.y) * t + a.y,
                   ((e.z * t + f.z) * t + ta.z) * t + a.z};
     }
