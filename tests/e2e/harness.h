@@ -55,7 +55,7 @@ private:
 struct RunOptions {
     std::vector<std::string> args;      // after the program name
     const FixtureRoot *root = nullptr;  // run chrooted at this tree when set
-    std::string program;                // another build of dirnaut; empty: this build's
+    std::string program{};              // another build of dirnaut; empty: this build's
 };
 
 // The dirnaut program run on a server. Standard output and error go to files.
