@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # CPU that dirnaut and its X server spend while the viewer is at rest (velocity
-# 0, pointer still, nothing scanned), with the default frame delay: the program
-# built with frames at rest skipped against the same program built to draw
-# every frame, measured in the same run. Three runs of each; min/median/max.
-# A bare toolkit program with the same 50 ms timer (bench/idle_floor.cpp) is
-# measured alongside: the floor that no program with this pacing goes below.
+# 0, pointer still, nothing scanned), with the default frame delay, measured in
+# the same run for three builds: every frame drawn and the toolkit's own timer
+# wait (before), frames at rest skipped, and frames at rest skipped with the
+# last millisecond before the timer slept out (after). Three runs of each;
+# min/median/max. A bare toolkit program with the same 50 ms timer and the
+# toolkit's own wait (bench/idle_floor.cpp) is measured alongside.
 # CPU time comes from /proc/PID/schedstat, in nanoseconds.
 #
 # usage: bench/idle_bench.sh [seconds [runs]]   (default 10 3; needs Xvfb)
@@ -14,12 +15,14 @@ seconds=${1:-10}
 runs=${2:-3}
 settle=3  # the first frames scan the directories that come into view
 
-build() {  # dir, idle skip on/off
-  cmake -S . -B "$1" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DDIRNAUT_BENCH=ON -DDIRNAUT_IDLE_SKIP="$2" >/dev/null
+build() {  # dir, idle skip on/off, timer wait on/off
+  cmake -S . -B "$1" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DDIRNAUT_BENCH=ON -DDIRNAUT_IDLE_SKIP="$2" \
+    -DDIRNAUT_TIMER_WAIT="$3" >/dev/null
   cmake --build "$1" -j2 --target dirnaut >/dev/null
 }
-build build-idle-on ON
-build build-idle-off OFF
+build build-idle-on ON ON
+build build-idle-skip ON OFF
+build build-idle-off OFF OFF
 cmake --build build-idle-on -j2 --target idle_floor >/dev/null
 
 cpu_ns() {  # time the process has spent on a CPU, in nanoseconds
@@ -56,21 +59,23 @@ summary() {  # label, lines of "client server total"
                  label, t[1], t[m], t[NR], c[m], s[m] }'
 }
 
-before="" after="" floor=""
+before="" skip="" after="" floor=""
 for ((i = 0; i < runs; ++i)); do  # alternated, so that load from elsewhere falls on all
   before+=$(measure build-idle-off/dirnaut)$'\n'
+  skip+=$(measure build-idle-skip/dirnaut)$'\n'
   after+=$(measure build-idle-on/dirnaut)$'\n'
   floor+=$(measure build-idle-on/bench/idle_floor)$'\n'
 done
-before=${before%$'\n'}; after=${after%$'\n'}; floor=${floor%$'\n'}
+before=${before%$'\n'}; skip=${skip%$'\n'}; after=${after%$'\n'}; floor=${floor%$'\n'}
 echo "at rest for ${seconds} s, default delay, ${runs} runs each (CPU of dirnaut + Xvfb, % of one core):"
 summary "every frame drawn (before)" "$before"
-summary "rest frames skipped (after)" "$after"
-summary "bare toolkit timer (floor)" "$floor"
+summary "rest frames skipped" "$skip"
+summary "skipped, wait slept (after)" "$after"
+summary "bare toolkit timer" "$floor"
 mb=$(sort -n -k3 <<<"$before" | awk -v m=$(((runs + 1) / 2)) 'NR == m { print $3 }')
 ma=$(sort -n -k3 <<<"$after" | awk -v m=$(((runs + 1) / 2)) 'NR == m { print $3 }')
 mf=$(sort -n -k3 <<<"$floor" | awk -v m=$(((runs + 1) / 2)) 'NR == m { print $3 }')
-awk -v a="$ma" -v f="$mf" 'BEGIN { if (f > 0) printf "ratio after / floor (medians): %.4f\n", a / f }'
+awk -v a="$ma" -v f="$mf" 'BEGIN { if (f > 0) printf "ratio after / bare toolkit timer (medians): %.4f\n", a / f }'
 awk -v b="$mb" -v a="$ma" 'BEGIN {
   if (a > 0) printf "ratio after / before (medians): %.4f (before is %.2fx after)\n", a / b, b / a
   else printf "ratio after / before (medians): %.4f (after below one clock tick)\n", a / b

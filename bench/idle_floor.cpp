@@ -1,8 +1,8 @@
-// The least any toolkit program with a 50 ms repeating timer can cost at rest:
-// one Simple widget of the same size as dirnaut's window, a timer that only
-// flushes and re-arms itself. The idle benchmark measures it in the same run,
-// so the cost of dirnaut at rest can be read against what the event loop and
-// the timer alone cost on this machine.
+// What a bare toolkit program with a 50 ms repeating timer costs at rest: one
+// Simple widget of the same size as dirnaut's window, a timer that only
+// flushes and re-arms itself, the toolkit's own wait. The idle benchmark
+// measures it in the same run, so the cost of dirnaut at rest can be read
+// against what the event loop and the timer alone cost on this machine.
 
 #include <X11/Intrinsic.h>
 #include <X11/StringDefs.h>

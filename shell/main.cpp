@@ -9,6 +9,7 @@
 #include "render/trig_tables.h"
 #include "shell/app.h"
 #include "shell/options.h"
+#include "shell/timer_wait.h"
 #include "shell/wm_protocols.h"
 #include "universe/universe.h"
 #include "widget/MainScreen.h"
@@ -40,8 +41,8 @@ int main(int argc, char **argv)
     wm_bind_close(app, toplevel);
     XtRealizeWidget(toplevel);
     wm_advertise(toplevel);
-    XtAppAddTimeOut(XtWidgetToApplicationContext(screen), frame_interval(appData.delayTicks), tick_timeout,
-                    screen);
+    install_timer_wait(app, XtDisplay(screen));
+    arm_frame_timer(XtWidgetToApplicationContext(screen), frame_interval(appData.delayTicks), tick_timeout, screen);
     XtAppMainLoop(app);
     return 0;
 }

@@ -1,4 +1,5 @@
 #include "shell/app.h"
+#include "shell/timer_wait.h"
 #include "widget/frame_tick.h"
 
 AppData appData;
@@ -12,5 +13,5 @@ void tick_timeout(XtPointer clientData, XtIntervalId *)
 {
     Widget w = static_cast<Widget>(clientData);
     frame_tick(w);
-    XtAppAddTimeOut(XtWidgetToApplicationContext(w), frame_interval(appData.delayTicks), tick_timeout, clientData);
+    arm_frame_timer(XtWidgetToApplicationContext(w), frame_interval(appData.delayTicks), tick_timeout, clientData);
 }
