@@ -14,14 +14,6 @@ struct ChildEntry {
     Star *star;
 };
 
-// A child's depth as an unsigned number that sorts nearest first, the child's
-// place among the kept ones, and the depth bucket it is dealt into.
-struct DepthKey {
-    std::uint64_t key;
-    std::uint32_t index;
-    std::uint32_t bucket;
-};
-
 // Working storage for the child lists of nested galaxies. A galaxy drawn inside
 // another one pushes its own list above its parent's, so a single buffer
 // serves the whole frame and is only reallocated while it grows.
@@ -29,9 +21,9 @@ struct ChildStack {
     ChildEntry *entries;
     std::size_t size;
     std::size_t capacity;
-    DepthKey *keys;  // two halves: sort keys of the list being ordered and their copy
-    std::size_t keyCapacity;
-    std::uint32_t *buckets;
+    double *depths;  // two halves: depths of the kept children and of the ordered list
+    std::size_t depthCapacity;
+    std::uint32_t *buckets;  // each kept child's bucket, then the bucket counts
     std::size_t bucketCapacity;
 };
 
