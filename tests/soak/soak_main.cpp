@@ -43,6 +43,7 @@
 
 #include "tests/e2e/harness.h"
 #include "tests/soak/chaos_universe.h"
+#include "tests/soak/pilot.h"
 #include "tests/soak/trace_check.h"
 
 namespace {
@@ -223,145 +224,6 @@ private:
     std::atomic<long> mutations_{0};
 };
 
-// ---- input -----------------------------------------------------------------------
-
-struct InputStats {
-    long moves = 0, holds = 0, keys = 0, resizes = 0, seeks = 0;
-};
-
-// Random input, interleaved with stretches of seeking: steering at the
-// galaxy ring nearest the centre with Button 1 held, so that the flight
-// reaches directories to scan instead of drifting through empty space.
-class Pilot {
-public:
-    Pilot(const e2e::XServer &server, Window top, Window screen) : server_(server), top_(top), screen_(screen)
-    {
-        Display *dpy = server.display();
-        for (const char *c : {"cyan", "gray", "rgb:0/8/8", "rgb:6/6/6", "magenta", "rgb:c/0/c"})
-            rings_.push_back(e2e::rgb_of(dpy, c));
-    }
-
-    void step(std::mt19937 &rng, InputStats &stats)
-    {
-        const double now = wall_now();
-        if (held_ && now >= releaseAt_)
-            release();
-        if (std::fmod(now, 10.0) < 6.0) {
-            seek(rng, stats);
-            return;
-        }
-        const unsigned pick = rng() % 100;
-        if (pick < 50) {
-            int w = 1, h = 1;
-            e2e::window_size(server_.display(), screen_, w, h);
-            move(rng() % std::max(w, 1), rng() % std::max(h, 1));
-            ++stats.moves;
-        } else if (pick < 65 && !held_) {
-            static const char *const downs[][2] = {{"mousedown 1", "mouseup 1"},
-                                                   {"mousedown 3", "mouseup 3"},
-                                                   {"keydown shift mousedown 1", "mouseup 1 keyup shift"},
-                                                   {"keydown shift mousedown 3", "mouseup 3 keyup shift"},
-                                                   {"keydown space", "keyup space"},
-                                                   {"keydown Up", "keyup Up"}};
-            const auto &d = downs[rng() % 6];
-            hold(d[0], d[1], now + 0.2 + (rng() % 2800) / 1000.0);
-            ++stats.holds;
-        } else if (pick < 96) {
-            static const char *const keys[] = {"Left", "Right", "Up", "Down", "space", "shift+b", "z", "x",
-                                               "v", "m", "n", "h", "i", "Return", "o", "f"};
-            const char *key = keys[rng() % 16];
-            e2e::xdotool(server_, std::string("key ") + key);
-            frozen_ ^= std::strcmp(key, "f") == 0;
-            ++stats.keys;
-        } else if (now - lastResize_ > 3) {
-            static const int edges[] = {1, 2, 3, 3000, 640};
-            auto dim = [&] { return rng() % 2 ? edges[rng() % 5] : 1 + static_cast<int>(rng() % 3000); };
-            resize(dim(), dim());
-            ++stats.resizes;
-        }
-    }
-
-    void release()
-    {
-        if (held_)
-            e2e::xdotool(server_, held_);
-        held_ = nullptr;
-    }
-
-private:
-    void move(int x, int y)
-    {
-        e2e::xdotool(server_, "mousemove --window " + std::to_string(screen_) + " " + std::to_string(x) + " " +
-                                  std::to_string(y));
-    }
-    void hold(const char *down, const char *up, double until)
-    {
-        release();
-        e2e::xdotool(server_, down);
-        held_ = up;
-        releaseAt_ = until;
-    }
-    void resize(int w, int h)
-    {
-        e2e::xdotool(server_, "windowsize " + std::to_string(top_) + " " + std::to_string(w) + " " +
-                                  std::to_string(h));
-        lastResize_ = wall_now();
-    }
-
-    void seek(std::mt19937 &rng, InputStats &stats)
-    {
-        if (frozen_) {
-            e2e::xdotool(server_, "key f");
-            frozen_ = false;
-        }
-        int w = 1, h = 1;
-        e2e::window_size(server_.display(), screen_, w, h);
-        if (w < 200 || h < 200 || w > 1200 || h > 1200) {
-            resize(640, 480);  // a size worth looking at, and cheap to read back
-            ++stats.resizes;
-            return;
-        }
-        const e2e::Image image = e2e::grab(server_.display(), screen_);
-        std::vector<std::pair<int, int>> ring;
-        for (int y = 0; y < image.height; y += 2)
-            for (int x = 0; x < image.width; x += 2)
-                if (std::find(rings_.begin(), rings_.end(), image.at(x, y)) != rings_.end())
-                    ring.emplace_back(x, y);
-        // Each stretch of seeking picks a ring at random and follows it: the
-        // ring pixel nearest the one aimed at last is the same galaxy, moved.
-        const long phase = static_cast<long>(wall_now() / 10);
-        if (phase != phase_ && !ring.empty()) {
-            phase_ = phase;
-            aim_ = ring[rng() % ring.size()];
-        }
-        long best = -1;
-        int tx = image.width / 2 + static_cast<int>(rng() % 41) - 20, ty = image.height / 2;
-        for (const auto &[x, y] : ring) {
-            const long dx = x - aim_.first, dy = y - aim_.second;
-            if (best < 0 || dx * dx + dy * dy < best) {
-                best = dx * dx + dy * dy;
-                tx = x;
-                ty = y;
-            }
-        }
-        aim_ = {tx, ty};
-        move(tx, ty);
-        if (held_ == nullptr || std::strcmp(held_, "mouseup 1") != 0)
-            hold("mousedown 1", "mouseup 1", wall_now() + 6);
-        ++stats.seeks;
-    }
-
-    const e2e::XServer &server_;
-    Window top_, screen_;
-    std::vector<std::uint32_t> rings_;
-    const char *held_ = nullptr;
-    double releaseAt_ = 0;
-    double lastResize_ = 0;
-    bool frozen_ = false;
-    long phase_ = -1;
-    std::pair<int, int> aim_{320, 240};
-};
-
 bool sanitizer_report(const std::string &err)
 {
     for (const char *mark : {"ERROR: AddressSanitizer", "ERROR: LeakSanitizer", "runtime error:", "SUMMARY: "})
@@ -444,12 +306,12 @@ int main(int argc, char **argv)
     double nextMinute = start + 60;
     double nextSample = start;
     std::size_t offered = 0;
-    InputStats stats;
+    soak::InputStats stats;
     std::mt19937 rng(1234);
-    Pilot pilot(server, top, screen);
+    soak::Pilot pilot(server, top, screen);
     bool died = false;
     while (wall_now() < end) {
-        pilot.step(rng, stats);
+        pilot.step(rng, stats, wall_now());
         sleep_ms(30 + static_cast<int>(rng() % 120));
         const double now = wall_now();
         if (now >= nextSample) {
@@ -493,7 +355,11 @@ int main(int argc, char **argv)
     std::printf("  input: %ld pointer moves, %ld holds, %ld keys, %ld resizes, %ld seeking steps; %ld churn changes\n",
                 stats.moves, stats.holds, stats.keys, stats.resizes, stats.seeks, churn.mutations());
     std::printf("  event-loop waits: %d, longest quiet stretch: %.3f s\n", v.waits, v.longestQuiet);
-    std::printf("  directories opened: %zu\n", check.opened_directories().size());
+    std::size_t deepest = 0;
+    for (const std::string &d : check.opened_directories())
+        deepest = std::max(deepest, static_cast<std::size_t>(std::count(d.begin(), d.end(), '/')));
+    std::printf("  directories opened: %zu, the deepest %zu levels below /\n", check.opened_directories().size(),
+                deepest);
     std::printf("  RSS: %ld KiB at %.0f s, peak after %ld KiB, last %ld KiB, growth %.1f %%%s\n", baseline,
                 baselineAt - start, peak, last, 100 * growth, judgeRss ? "" : " (reported, not judged)");
     if (!curve.empty())
